@@ -1,0 +1,16 @@
+// The stages that kavrix() runs after a successful preparation, in the order
+// it calls them, and the automatic cut-off choices of the condition tests.
+#ifndef KAVRIX_KAVRIXSTAGES_H
+#define KAVRIX_KAVRIXSTAGES_H
+
+#include "Kavrix.h"
+
+void algoAutoLc(ParaRecord *para);
+void algoAutoLs(ParaRecord *para);
+
+void algoFilterProfile(ParaRecord *para);
+void algoCalcParms(ParaRecord *para);
+void algoFormatResults(ParaRecord *para);
+void algoScaleCurves(ParaRecord *para);
+
+#endif
