@@ -1,0 +1,2 @@
+#include "KavrixStages.h"
+void algoCalcParms(ParaRecord *) {}

@@ -1,0 +1,3 @@
+#include "KavrixStages.h"
+void algoFilterProfile(ParaRecord *) {}
+void algoScaleCurves(ParaRecord *) {}

@@ -1,0 +1,2 @@
+#include "ParmCalculators.h"
+void algoCalcPrimaryMotif(ParaRecord *) {}

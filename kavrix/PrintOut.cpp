@@ -1,0 +1,2 @@
+#include "Kavrix.h"
+extern "C" void algoPrintOutParmValue(ParaRecord *, Info *) {}

@@ -1,0 +1,3 @@
+#include "ParmCalculators.h"
+void algoCalcRoughness(ParaRecord *) {}
+void algoCalcWaviness(ParaRecord *) {}
