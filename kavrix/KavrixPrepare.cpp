@@ -200,20 +200,27 @@ void algoPrepare(ParaRecord *para)
 
 void algoSetBuffers(ParaRecord *para)
 {
-    if (para->Extended != 0 && para->Extended != 1) {
+    const bool extendedValid = para->Extended == 0 || para->Extended == 1;
+    if (extendedValid) {
+        setSwitches(para);
+    } else {
+        para->Valid = 0;
+    }
+    // A release needs no switches, and refusing it would leak every buffer.
+    if (para->Mode == 0) {
+        releaseAll(para);
         para->Valid = 0;
         return;
     }
-    setSwitches(para);
+    if (!extendedValid) {
+        return;
+    }
     if (para->Mode == 1) {
         releaseAll(para);
         if (!allocateAll(para)) {
             releaseAll(para);
             para->Valid = 0;
         }
-    } else if (para->Mode == 0) {
-        releaseAll(para);
-        para->Valid = 0;
     } else {
         // A record allocated without extended evaluation has no spectrum and
         // no extra curves; their stages must not run into the missing buffers.

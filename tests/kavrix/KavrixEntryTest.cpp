@@ -422,10 +422,13 @@ TEST(KavrixEntry, ReleaseAndReallocation)
     rec.evaluate();
     EXPECT_EQ(rec->Valid, 1);
 
-    // Released under another Extended than allocated: every buffer goes.
-    rec.allocate(100, 1);
-    rec->Extended = 0;
-    for (int round = 0; round < 2; ++round) {
+    // Released under another Extended than allocated, even an invalid one:
+    // every buffer goes, and a second release is harmless.
+    for (int extended : {0, 2}) {
+        rec.allocate(100, 1);
+        rec->Extended = extended;
+        rec->Mode = 0;
+        kavrix(rec.get());
         rec->Mode = 0;
         kavrix(rec.get());
         EXPECT_EQ(rec->Valid, 0);
@@ -434,6 +437,7 @@ TEST(KavrixEntry, ReleaseAndReallocation)
         EXPECT_EQ(rec->AmplitudeArray.Y, nullptr);
     }
 
+    rec->Extended = 0;
     rec->RawArray.N = 40;
     rec.evaluate();
     EXPECT_EQ(rec->Valid, 0);
