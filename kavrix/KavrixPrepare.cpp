@@ -133,6 +133,16 @@ void setCount(DataArray &curve, bool fits, int wanted)
     curve.N = fits && algoCurveCapacity(&curve) >= wanted ? wanted : 0;
 }
 
+// Option 0 stands for the automatic choice, 1..last for themselves; any
+// other option yields 0, which no stage knows.
+int effectiveCode(int option, int automatic, int last)
+{
+    if (option == 0) {
+        return automatic;
+    }
+    return option >= 1 && option <= last ? option : 0;
+}
+
 bool isFraction(double level)
 {
     return level >= 0.0 && level < 1.0;
@@ -268,21 +278,9 @@ void algoCheckCond(ParaRecord *para)
         reject();
     }
 
-    if (cond.ShapeOption == 0) {
-        cond.ShapeMode = 1;
-    } else if (cond.ShapeOption >= 1 && cond.ShapeOption <= 6) {
-        cond.ShapeMode = cond.ShapeOption;
-    } else {
-        cond.ShapeMode = 0;
-        reject();
-    }
-
-    if (cond.FilterOption == 0) {
-        cond.FilterType = 4;
-    } else if (cond.FilterOption >= 1 && cond.FilterOption <= 5) {
-        cond.FilterType = cond.FilterOption;
-    } else {
-        cond.FilterType = 0;
+    cond.ShapeMode = effectiveCode(cond.ShapeOption, 1, 6);
+    cond.FilterType = effectiveCode(cond.FilterOption, 4, 5);
+    if (cond.ShapeMode == 0 || cond.FilterType == 0) {
         reject();
     }
 
