@@ -16,6 +16,13 @@ void algoCalcParms(ParaRecord *para)
         algoCalcMaterialRatio(para);
 }
 
+void algoWriteValues(ParaRecord *para, int first, std::initializer_list<double> values)
+{
+    ParmResult *entry = para->Results + first;
+    for (double v : values)
+        (entry++)->Value1 = v;
+}
+
 double algoSafeRatio(double num, double den)
 {
     if (den == 0.0)

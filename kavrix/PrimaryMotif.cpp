@@ -165,11 +165,10 @@ static void wavinessMotifs(const DataArray *curve, const ProfileElements *e, dou
 void algoCalcPrimaryMotif(ParaRecord *para)
 {
     const DataArray *curve = &para->PArray;
-    const ProfileStatistics s = algoProfileStatistics(curve, algoSlopeFactor(para));
     ProfileElements elements;
-    algoAllocProfileElements(curve, &elements);
-    algoFindProfileElements(curve, 0.1 * s.TotalHeight, &elements);
-    const ElementQuantities e = algoElementQuantities(&elements, algoCurveLengthMm(para, curve));
+    const CurveQuantities q = algoCurveQuantities(para, curve, &elements);
+    const ProfileStatistics &s = q.Stats;
+    const ElementQuantities &e = q.Elements;
 
     double motif[KAVRIX_MOTIF_COUNT] = {};
     if (elements.PeakCount >= KAVRIX_MIN_ELEMENT_PEAKS) {
@@ -178,14 +177,11 @@ void algoCalcPrimaryMotif(ParaRecord *para)
     }
     algoFreeProfileElements(&elements);
 
-    const double primary[KAVRIX_P_COUNT] = {
-        s.MeanAbs,      s.Rms,            s.Skewness,       s.Kurtosis,
-        s.PeakHeight,   s.ValleyDepth,    e.Height,         s.TotalHeight,
-        e.CrossingSpacing, s.MeanSlope,   s.RmsSlope,       e.TenPointHeight,
-        e.PeakDensity,  s.MeanWavelength, s.RmsWavelength,  s.LengthRatio,
-    };
-    for (int slot = 0; slot < KAVRIX_P_COUNT; ++slot)
-        para->Results[KAVRIX_P_FIRST + slot].Value1 = primary[slot];
+    algoWriteValues(para, KAVRIX_P_FIRST, {
+        s.MeanAbs, s.Rms, s.Skewness, s.Kurtosis, s.PeakHeight, s.ValleyDepth,
+        e.Height, s.TotalHeight, e.CrossingSpacing, s.MeanSlope, s.RmsSlope,
+        e.TenPointHeight, e.PeakDensity, s.MeanWavelength, s.RmsWavelength,
+        s.LengthRatio});
     for (int slot = 0; slot < KAVRIX_MOTIF_COUNT; ++slot)
         para->Results[KAVRIX_MOTIF_FIRST + slot].Value1 = motif[slot];
 }

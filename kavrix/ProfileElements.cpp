@@ -133,3 +133,18 @@ ElementQuantities algoElementQuantities(const ProfileElements *e, double lengthM
     setExtremeHeights(e, &q);
     return q;
 }
+
+CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve,
+                                    ProfileElements *keep)
+{
+    CurveQuantities q;
+    q.Stats = algoProfileStatistics(curve, algoSlopeFactor(para));
+    ProfileElements own;
+    ProfileElements *elements = keep ? keep : &own;
+    algoAllocProfileElements(curve, elements);
+    algoFindProfileElements(curve, 0.1 * q.Stats.TotalHeight, elements);
+    q.Elements = algoElementQuantities(elements, algoCurveLengthMm(para, curve));
+    if (!keep)
+        algoFreeProfileElements(elements);
+    return q;
+}

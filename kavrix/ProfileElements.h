@@ -4,6 +4,7 @@
 #define KAVRIX_PROFILEELEMENTS_H
 
 #include "Kavrix.h"
+#include "ProfileStatistics.h"
 
 struct ProfileElements {
     int PeakCount;
@@ -43,5 +44,16 @@ void algoFindProfileElements(const DataArray *curve, double threshold,
 // All zero unless KAVRIX_MIN_ELEMENT_PEAKS peaks were retained; the ten-point
 // and third-point heights also stay zero while too few valleys exist for them.
 ElementQuantities algoElementQuantities(const ProfileElements *elements, double lengthMm);
+
+struct CurveQuantities {
+    ProfileStatistics Stats;
+    ElementQuantities Elements;
+};
+
+// Statistics and element quantities of a curve, its elements found at 10 %
+// of its total height. With `keep` the elements stay there for the caller to
+// read and release; otherwise they are released here.
+CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve,
+                                    ProfileElements *keep);
 
 #endif

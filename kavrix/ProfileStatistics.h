@@ -6,6 +6,8 @@
 
 #include "Kavrix.h"
 
+#include <initializer_list>
+
 struct ProfileStatistics {
     double MeanAbs;
     double Rms;
@@ -28,6 +30,9 @@ ProfileStatistics algoProfileStatistics(const DataArray *curve, double slopeFact
 
 double algoSlopeFactor(const ParaRecord *para);
 double algoCurveLengthMm(const ParaRecord *para, const DataArray *curve);
+
+// Value1 of the entries from `first` on, one per value, in slot order.
+void algoWriteValues(ParaRecord *para, int first, std::initializer_list<double> values);
 
 // num / den, or 0 where the quotient is not a finite number.
 double algoSafeRatio(double num, double den);
