@@ -54,7 +54,9 @@ AlgoLine algoLineFromPoints(AlgoPoint p1, AlgoPoint p2);
 void algoLineValues(AlgoLine line, DataArray *out);
 void algoLineBetween(AlgoPoint p1, AlgoPoint p2, DataArray *out);
 
+// Both return null for an empty or unrepresentable size.
 void *algoMalloc(std::size_t bytes);
+double *algoMallocDoubles(int count);
 void algoFree(void *block);
 
 #endif

@@ -1,0 +1,318 @@
+#include "AlgoArray.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool validOrder(int order)
+{
+    return order == AlgoSortDesc || order == AlgoSortAsc;
+}
+
+// Order 0 puts the higher height first, order 1 the lower; on equal heights
+// the right run's element goes first.
+bool takeLeft(double left, double right, int order)
+{
+    return order == AlgoSortDesc ? left > right : right > left;
+}
+
+void mergeSortRange(double *array, int lo, int hi, double *work, int order)
+{
+    if (lo >= hi) {
+        return;
+    }
+    const int mid = lo + (hi - lo) / 2;
+    mergeSortRange(array, lo, mid, work, order);
+    mergeSortRange(array, mid + 1, hi, work, order);
+
+    int left = lo;
+    int right = mid + 1;
+    int k = lo;
+    while (left <= mid && right <= hi) {
+        if (takeLeft(array[left], array[right], order)) {
+            work[k++] = array[left++];
+        } else {
+            work[k++] = array[right++];
+        }
+    }
+    while (left <= mid) {
+        work[k++] = array[left++];
+    }
+    while (right <= hi) {
+        work[k++] = array[right++];
+    }
+    for (int i = lo; i <= hi; ++i) {
+        array[i] = work[i];
+    }
+}
+
+template <typename Op>
+void forEachOutput(const DataArray *a, const DataArray *b, DataArray *out, Op op)
+{
+    for (int i = 0; i < out->N; ++i) {
+        out->Y[i] = op(a->Y[i], b->Y[i]);
+    }
+}
+
+template <typename Op>
+void forEachOutput(const DataArray *a, DataArray *out, Op op)
+{
+    for (int i = 0; i < out->N; ++i) {
+        out->Y[i] = op(a->Y[i]);
+    }
+}
+
+template <typename Better>
+AlgoPoint extreme(const DataArray *a, Better better)
+{
+    AlgoPoint point{0, 0.0};
+    if (a->N <= 0) {
+        return point;
+    }
+    point.Value = a->Y[0];
+    for (int i = 1; i < a->N; ++i) {
+        if (better(a->Y[i], point.Value)) {
+            point.Index = i;
+            point.Value = a->Y[i];
+        }
+    }
+    return point;
+}
+
+} // namespace
+
+void algoMergeSort(double *array, int lo, int hi, double *work, int order)
+{
+    if (!validOrder(order) || !array || !work) {
+        return;
+    }
+    mergeSortRange(array, lo, hi, work, order);
+}
+
+void algoSortArray(const DataArray *in, DataArray *out, int order)
+{
+    algoCopyArray(in, out);
+    double *work = algoMallocDoubles(out->N);
+    if (!work) {
+        return;
+    }
+    algoMergeSort(out->Y, 0, out->N - 1, work, order);
+    algoFree(work);
+}
+
+void algoQsortArray(const DataArray *in, DataArray *out, int order)
+{
+    algoCopyArray(in, out);
+    if (!validOrder(order) || out->N <= 1) {
+        return;
+    }
+    std::qsort(out->Y, static_cast<std::size_t>(out->N), sizeof(double),
+               order == AlgoSortDesc ? algoCompareDesc : algoCompareAsc);
+}
+
+int algoCompareDesc(const void *a, const void *b)
+{
+    const double x = *static_cast<const double *>(a);
+    const double y = *static_cast<const double *>(b);
+    return (x < y) - (x > y);
+}
+
+int algoCompareAsc(const void *a, const void *b)
+{
+    const double x = *static_cast<const double *>(a);
+    const double y = *static_cast<const double *>(b);
+    return (x > y) - (x < y);
+}
+
+double algoSum(const DataArray *a)
+{
+    double sum = 0.0;
+    for (int i = 0; i < a->N; ++i) {
+        sum += a->Y[i];
+    }
+    return sum;
+}
+
+// An empty curve has mean 0 rather than 0/0, so no NaN leaks into a result.
+double algoMean(const DataArray *a)
+{
+    return a->N > 0 ? algoSum(a) / a->N : 0.0;
+}
+
+double algoSumAbs(const DataArray *a)
+{
+    double sum = 0.0;
+    for (int i = 0; i < a->N; ++i) {
+        sum += std::fabs(a->Y[i]);
+    }
+    return sum;
+}
+
+double algoMeanAbs(const DataArray *a)
+{
+    return a->N > 0 ? algoSumAbs(a) / a->N : 0.0;
+}
+
+double algoDeviation(const DataArray *a, int flag)
+{
+    int divisor;
+    if (flag == 0) {
+        divisor = a->N - 1;
+    } else if (flag == 1) {
+        divisor = a->N;
+    } else {
+        return 0.0;
+    }
+    if (divisor <= 0) {
+        return 0.0;
+    }
+    const double mean = algoMean(a);
+    double squares = 0.0;
+    for (int i = 0; i < a->N; ++i) {
+        const double d = a->Y[i] - mean;
+        squares += d * d;
+    }
+    return std::sqrt(squares / divisor);
+}
+
+AlgoPoint algoArrayMax(const DataArray *a)
+{
+    return extreme(a, [](double v, double best) { return v > best; });
+}
+
+AlgoPoint algoArrayMin(const DataArray *a)
+{
+    return extreme(a, [](double v, double best) { return v < best; });
+}
+
+void algoCopyArray(const DataArray *in, DataArray *out)
+{
+    if (in->Y == out->Y) {
+        return;
+    }
+    forEachOutput(in, out, [](double v) { return v; });
+}
+
+void algoFillArray(double value, DataArray *out)
+{
+    for (int i = 0; i < out->N; ++i) {
+        out->Y[i] = value;
+    }
+}
+
+void algoSubArray(const DataArray *a, const DataArray *b, DataArray *out)
+{
+    forEachOutput(a, b, out, [](double x, double y) { return x - y; });
+}
+
+void algoSubValue(const DataArray *a, double value, DataArray *out)
+{
+    forEachOutput(a, out, [value](double x) { return x - value; });
+}
+
+void algoMulArray(const DataArray *a, const DataArray *b, DataArray *out)
+{
+    forEachOutput(a, b, out, [](double x, double y) { return x * y; });
+}
+
+void algoDivArray(const DataArray *a, const DataArray *b, DataArray *out)
+{
+    forEachOutput(a, b, out, [](double x, double y) { return x / y; });
+}
+
+void algoAddArray(const DataArray *a, const DataArray *b, DataArray *out)
+{
+    forEachOutput(a, b, out, [](double x, double y) { return x + y; });
+}
+
+void algoAddValue(const DataArray *a, double value, DataArray *out)
+{
+    forEachOutput(a, out, [value](double x) { return x + value; });
+}
+
+void algoMulValue(const DataArray *a, double value, DataArray *out)
+{
+    forEachOutput(a, out, [value](double x) { return x * value; });
+}
+
+void algoDivValue(const DataArray *a, double value, DataArray *out)
+{
+    forEachOutput(a, out, [value](double x) { return x / value; });
+}
+
+void algoPowArray(const DataArray *a, double power, DataArray *out)
+{
+    forEachOutput(a, out, [power](double x) { return std::pow(x, power); });
+}
+
+void algoComplexMul(const DataArray *aRe, const DataArray *aIm,
+                    const DataArray *bRe, const DataArray *bIm,
+                    DataArray *outRe, DataArray *outIm)
+{
+    for (int i = 0; i < outIm->N; ++i) {
+        // Both parts are read before either is written: outputs may alias inputs.
+        const double re = aRe->Y[i] * bRe->Y[i] - aIm->Y[i] * bIm->Y[i];
+        const double im = aRe->Y[i] * bIm->Y[i] + aIm->Y[i] * bRe->Y[i];
+        outRe->Y[i] = re;
+        outIm->Y[i] = im;
+    }
+}
+
+double algoFactorial(int n)
+{
+    double result = 1.0;
+    for (int i = 2; i <= n; ++i) {
+        result *= i;
+    }
+    return result;
+}
+
+// Two points at one index span no line; the flat line through the first
+// point keeps the callers' values finite.
+AlgoLine algoLineFromPoints(AlgoPoint p1, AlgoPoint p2)
+{
+    AlgoLine line{0.0, p1.Value};
+    if (p1.Index == p2.Index) {
+        return line;
+    }
+    line.Slope = (p1.Value - p2.Value) / (static_cast<double>(p1.Index) - p2.Index);
+    line.Intercept = p1.Value - p1.Index * line.Slope;
+    return line;
+}
+
+void algoLineValues(AlgoLine line, DataArray *out)
+{
+    for (int i = 0; i < out->N; ++i) {
+        out->Y[i] = line.Slope * i + line.Intercept;
+    }
+}
+
+void algoLineBetween(AlgoPoint p1, AlgoPoint p2, DataArray *out)
+{
+    algoLineValues(algoLineFromPoints(p1, p2), out);
+}
+
+// A negative int size converted to size_t lands above PTRDIFF_MAX, so the one
+// limit refuses both that and requests no allocator could serve.
+void *algoMalloc(std::size_t bytes)
+{
+    if (bytes == 0 || bytes > static_cast<std::size_t>(PTRDIFF_MAX)) {
+        return nullptr;
+    }
+    return std::malloc(bytes);
+}
+
+double *algoMallocDoubles(int count)
+{
+    if (count <= 0 || static_cast<std::size_t>(count) > PTRDIFF_MAX / sizeof(double)) {
+        return nullptr;
+    }
+    return static_cast<double *>(algoMalloc(static_cast<std::size_t>(count) * sizeof(double)));
+}
+
+void algoFree(void *block)
+{
+    std::free(block);
+}

@@ -1,3 +1,0 @@
-#include "Kavrix.h"
-#include <gtest/gtest.h>
-TEST(Skeleton, Builds) { EXPECT_EQ(kavrixGetLcOption(0.1), 1); }
