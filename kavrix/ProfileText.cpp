@@ -12,7 +12,6 @@
 #include <iterator>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -55,16 +54,21 @@ bool isSeparator(char c)
     return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool readValues(const char *path, std::vector<double> &values)
+bool readText(const char *path, std::string &text)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return false;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return false;
-    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Calls visit with each run of characters between separators, in order,
+// until visit returns false; returns whether every run was visited.
+template <typename Visit>
+bool forEachToken(std::string_view text, Visit visit)
+{
     std::size_t pos = 0;
     while (pos < text.size()) {
         if (isSeparator(text[pos])) {
@@ -75,13 +79,11 @@ bool readValues(const char *path, std::vector<double> &values)
         while (pos < text.size() && !isSeparator(text[pos])) {
             ++pos;
         }
-        double value = 0.0;
-        if (!parseNumber(std::string_view(text).substr(start, pos - start), value)) {
+        if (!visit(text.substr(start, pos - start))) {
             return false;
         }
-        values.push_back(value);
     }
-    return values.size() <= static_cast<std::size_t>(INT_MAX);
+    return true;
 }
 
 void releaseCurve(DataArray *curve)
@@ -133,21 +135,28 @@ bool algoReadProfile(DataArray *curve, const char *path, int flag)
         releaseCurve(curve);
         return true;
     }
-    std::vector<double> values;
-    if (!path || !readValues(path, values)) {
+    std::string text;
+    std::size_t tokens = 0;
+    const bool counted = path && readText(path, text) && forEachToken(text, [&](std::string_view) {
+        return ++tokens <= static_cast<std::size_t>(INT_MAX);
+    });
+    if (!counted) {
         curve->N = 0;
         return false;
     }
-    const int count = static_cast<int>(values.size());
+    const int count = static_cast<int>(tokens);
     double *y = algoMallocDoubles(count);
     double *x = algoMallocDoubles(count);
-    if (count > 0 && (!x || !y)) {
+    int parsed = 0;
+    const bool read = (count == 0 || (x && y)) && forEachToken(text, [&](std::string_view token) {
+        return parseNumber(token, y[parsed++]);
+    });
+    if (!read) {
         algoFree(x);
         algoFree(y);
         curve->N = 0;
         return false;
     }
-    std::copy(values.begin(), values.end(), y);
     std::fill_n(x, count, 0.0);
     releaseCurve(curve);
     curve->Y = y;

@@ -27,7 +27,8 @@ bool algoReadProfile(DataArray *curve, const char *path, int flag);
 
 // Write the heights (or the positions) as one comma-separated line without a
 // line end. A value keeps its six-decimal text where that reads back as the
-// same number, else it is written with as many digits as it needs.
+// same number, else it is written with as many digits as it needs. False
+// when the file could not be written whole.
 bool algoWriteProfile(const DataArray *curve, const char *path);
 bool algoWriteAxis(const DataArray *curve, const char *path);
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,11 @@ struct ArrayCase {
     int mode;
     std::string expected;
 };
+
+void PrintTo(const ArrayCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class PrintOutArrayTest : public ::testing::TestWithParam<ArrayCase> {};
 
