@@ -41,8 +41,8 @@ void printGroup(const ParaRecord &para, const Info &info, const GroupLayout &lay
         const ParmResult &result = para.Results[layout.first + slot];
         const char *symbol = info.AllParmName[layout.group][kPrintStandard][slot];
         std::printf("%-3d%7s = %-15s - %-15.23s - %-15s - %-20.23s\n", slot, symbol ? symbol : "",
-                    algoFixedText(result.Value1).c_str(), result.ValueUnit1,
-                    algoFixedText(result.Value2).c_str(), result.ValueUnit2);
+                    algoFixedText(result.Value1).Text, result.ValueUnit1,
+                    algoFixedText(result.Value2).Text, result.ValueUnit2);
     }
 }
 
@@ -76,11 +76,11 @@ void algoPrintOutArray(const DataArray *curve, int mode)
     }
     const int count = curve->Y ? curve->N : 0;
     for (int i = 0; i < count; ++i) {
-        const std::string text = algoFixedText(curve->Y[i]);
+        const NumberText number = algoFixedText(curve->Y[i]);
         if (mode == 0) {
-            std::printf(i + 1 < count ? "%s," : "%s", text.c_str());
+            std::printf(i + 1 < count ? "%s," : "%s", number.Text);
         } else {
-            std::printf("%d\t%s\n", i + 1, text.c_str());
+            std::printf("%d\t%s\n", i + 1, number.Text);
         }
     }
     std::fputs("\n", stdout);

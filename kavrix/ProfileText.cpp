@@ -3,48 +3,41 @@
 #include "AlgoArray.h"
 
 #include <algorithm>
-#include <array>
-#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <string_view>
+#include <cstring>
 #include <system_error>
 
 namespace {
 
 constexpr int kFixedDecimals = 6;
 
-// Sign, every integer digit of the largest double, point, decimals and some
-// slack: no value can overflow it.
-using NumberBuffer = std::array<char, DBL_MAX_10_EXP + kFixedDecimals + 16>;
-
-std::string shortestText(double value)
+// Writes the shortest text that reads back as the same value.
+NumberText shortestText(double value)
 {
-    NumberBuffer buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return result.ec == std::errc() ? std::string(buffer.data(), result.ptr) : std::string();
+    NumberText number{};
+    std::to_chars(number.Text, number.Text + sizeof number.Text - 1, value);
+    return number;
 }
 
-bool parseNumber(std::string_view token, double &value)
+bool parseNumber(const char *first, const char *last, double &value)
 {
     // atof accepted a leading plus; from_chars does not.
-    if (token.size() > 1 && token.front() == '+') {
-        token.remove_prefix(1);
+    if (last - first > 1 && *first == '+') {
+        ++first;
     }
-    const char *end = token.data() + token.size();
-    const auto result = std::from_chars(token.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end;
+    const auto result = std::from_chars(first, last, value);
+    return result.ec == std::errc() && result.ptr == last;
 }
 
-std::string exactText(double value)
+NumberText exactText(double value)
 {
-    std::string text = algoFixedText(value);
+    const NumberText fixed = algoFixedText(value);
     double back = 0.0;
-    if (parseNumber(text, back) && back == value) {
-        return text;
+    const char *end = fixed.Text + std::strlen(fixed.Text);
+    if (parseNumber(fixed.Text, end, back) && back == value) {
+        return fixed;
     }
     return shortestText(value);
 }
@@ -54,36 +47,86 @@ bool isSeparator(char c)
     return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool readText(const char *path, std::string &text)
+// Reads the whole file into one algoMalloc block (null for an empty file);
+// false when the file cannot be read.
+bool readText(const char *path, char *&text, long &size)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    text = nullptr;
+    size = 0;
+    std::FILE *file = std::fopen(path, "rb");
+    if (!file) {
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bool read = std::fseek(file, 0, SEEK_END) == 0;
+    if (read) {
+        size = std::ftell(file);
+        read = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+    }
+    if (read && size > 0) {
+        text = static_cast<char *>(algoMalloc(static_cast<std::size_t>(size)));
+        read = text && std::fread(text, 1, static_cast<std::size_t>(size), file)
+                           == static_cast<std::size_t>(size);
+    }
+    std::fclose(file);
+    if (!read) {
+        algoFree(text);
+        text = nullptr;
+    }
+    return read;
 }
 
 // Calls visit with each run of characters between separators, in order,
 // until visit returns false; returns whether every run was visited.
 template <typename Visit>
-bool forEachToken(std::string_view text, Visit visit)
+bool forEachToken(const char *text, long size, Visit visit)
 {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (isSeparator(text[pos])) {
+    const char *end = text + size;
+    const char *pos = text;
+    while (pos < end) {
+        if (isSeparator(*pos)) {
             ++pos;
             continue;
         }
-        const std::size_t start = pos;
-        while (pos < text.size() && !isSeparator(text[pos])) {
+        const char *start = pos;
+        while (pos < end && !isSeparator(*pos)) {
             ++pos;
         }
-        if (!visit(text.substr(start, pos - start))) {
+        if (!visit(start, pos)) {
             return false;
         }
     }
     return true;
+}
+
+// Heights of a text into a new Y buffer of count doubles; false, with
+// nothing allocated, when a token is not a number.
+bool parseValues(const char *text, long size, double *&y, int &count)
+{
+    y = nullptr;
+    count = 0;
+    const bool counted = forEachToken(text, size, [&](const char *, const char *) {
+        if (count == INT_MAX) {
+            return false;
+        }
+        ++count;
+        return true;
+    });
+    if (!counted) {
+        return false;
+    }
+    y = algoMallocDoubles(count);
+    if (count > 0 && !y) {
+        return false;
+    }
+    int parsed = 0;
+    const bool parsedAll = forEachToken(text, size, [&](const char *first, const char *last) {
+        return parseNumber(first, last, y[parsed++]);
+    });
+    if (!parsedAll) {
+        algoFree(y);
+        y = nullptr;
+    }
+    return parsedAll;
 }
 
 void releaseCurve(DataArray *curve)
@@ -106,11 +149,8 @@ bool writeValues(const double *values, int count, const char *path)
     }
     bool written = true;
     for (int i = 0; values && i < count && written; ++i) {
-        std::string text = exactText(values[i]);
-        if (i + 1 < count) {
-            text += ',';
-        }
-        written = std::fputs(text.c_str(), file) >= 0;
+        written = std::fputs(exactText(values[i]).Text, file) >= 0
+                  && (i + 1 == count || std::fputc(',', file) != EOF);
     }
     const bool closed = std::fclose(file) == 0;
     return written && closed;
@@ -118,12 +158,12 @@ bool writeValues(const double *values, int count, const char *path)
 
 }  // namespace
 
-std::string algoFixedText(double value)
+NumberText algoFixedText(double value)
 {
-    NumberBuffer buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, kFixedDecimals);
-    return result.ec == std::errc() ? std::string(buffer.data(), result.ptr) : std::string();
+    NumberText number{};
+    std::to_chars(number.Text, number.Text + sizeof number.Text - 1, value,
+                  std::chars_format::fixed, kFixedDecimals);
+    return number;
 }
 
 bool algoReadProfile(DataArray *curve, const char *path, int flag)
@@ -135,24 +175,14 @@ bool algoReadProfile(DataArray *curve, const char *path, int flag)
         releaseCurve(curve);
         return true;
     }
-    std::string text;
-    std::size_t tokens = 0;
-    const bool counted = path && readText(path, text) && forEachToken(text, [&](std::string_view) {
-        return ++tokens <= static_cast<std::size_t>(INT_MAX);
-    });
-    if (!counted) {
-        curve->N = 0;
-        return false;
-    }
-    const int count = static_cast<int>(tokens);
-    double *y = algoMallocDoubles(count);
-    double *x = algoMallocDoubles(count);
-    int parsed = 0;
-    const bool read = (count == 0 || (x && y)) && forEachToken(text, [&](std::string_view token) {
-        return parseNumber(token, y[parsed++]);
-    });
-    if (!read) {
-        algoFree(x);
+    char *text = nullptr;
+    long size = 0;
+    double *y = nullptr;
+    int count = 0;
+    const bool read = path && readText(path, text, size) && parseValues(text, size, y, count);
+    algoFree(text);
+    double *x = read ? algoMallocDoubles(count) : nullptr;
+    if (!read || (count > 0 && !x)) {
         algoFree(y);
         curve->N = 0;
         return false;

@@ -1,17 +1,24 @@
 // Curves as text for whoever drives the library by hand: prints to standard
 // output and comma-separated text files. Numbers are written and read the
 // same way under every process locale, so a file written on one machine
-// reads back on another.
+// reads back on another. Nothing here instantiates an out-of-line standard
+// template: those would be exported from the shared library.
 #ifndef KAVRIX_PROFILETEXT_H
 #define KAVRIX_PROFILETEXT_H
 
 #include "Kavrix.h"
 
-#include <string>
+#include <cfloat>
+
+// Room for the longest "%f" text: sign, every integer digit of the largest
+// double, point, six decimals and the terminator.
+struct NumberText {
+    char Text[DBL_MAX_10_EXP + 16];
+};
 
 // The "%f" text of a value (six decimals, however large the value), always
 // with a decimal point.
-std::string algoFixedText(double value);
+NumberText algoFixedText(double value);
 
 // Mode 0 prints the heights on one comma-separated line, mode 1 one
 // "number<TAB>height" line per point counted from 1, each followed by an
