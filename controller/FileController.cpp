@@ -1,0 +1,10 @@
+#include "FileController.h"
+
+FileController::FileController(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void FileController::onDataReceiveCompleted()
+{
+}
