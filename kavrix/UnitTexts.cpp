@@ -2,7 +2,8 @@
 
 #include "Kavrix.h"
 
-const char kUnitMicrometre[] = "\xA6\xCC" "mm";
+// GBK: A6 CC is the micro sign, so micrometres are three bytes.
+const char kUnitMicrometre[] = "\xA6\xCC" "m";
 const char kUnitMillimetre[] = "mm";
 const char kUnitMicroinch[] = "\xA6\xCC\xA1\xE5";
 const char kUnitInch[] = "\xA1\xE5";

@@ -12,7 +12,7 @@
 
 namespace {
 
-const std::string kZeroMicrometre = "0 \xA6\xCC" "mm";
+const std::string kZeroMicrometre = "0 \xA6\xCC" "m";
 const std::string kZeroMicroinch = "0 \xA6\xCC\xA1\xE5";
 
 // A caller-owned record as the program keeps it: zeroed storage, allocated
