@@ -1,3 +1,4 @@
+#include "HexBytes.h"
 #include "MessageLog.h"
 #include "RecordingTransport.h"
 
@@ -12,11 +13,6 @@
 #include <limits>
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 QByteArray frameBytes(quint8 functionCode, quint8 functionType, const QByteArray &payload)
 {

@@ -1,3 +1,4 @@
+#include "HexBytes.h"
 #include "MessageLog.h"
 
 #include "NetworkModel.h"
@@ -8,11 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 QByteArray replyBytes(quint8 functionType, const QByteArray &values)
 {

@@ -1,17 +1,10 @@
+#include "HexBytes.h"
+
 #include "CommandFrames.h"
 #include "ProtocolCodec.h"
 #include "ProtocolFrame.h"
 
 #include <QtTest>
-
-namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-}
 
 class ProtocolFrameTest : public QObject
 {
