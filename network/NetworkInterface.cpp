@@ -1,0 +1,6 @@
+#include "NetworkInterface.h"
+
+NetworkInterface::NetworkInterface(QObject *parent)
+    : QObject(parent)
+{
+}

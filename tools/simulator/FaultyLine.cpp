@@ -1,0 +1,101 @@
+#include "FaultyLine.h"
+
+#include "ProtocolFrame.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+// A frame held for gluing goes out alone when no other follows this soon.
+constexpr int kGlueWaitMs = 150;
+
+bool every(int count, int n)
+{
+    return n > 0 && count % n == 0;
+}
+
+}
+
+FaultyLine::FaultyLine(QObject *parent)
+    : QObject(parent)
+    , glueTimer(new QTimer(this))
+    , random(20240611u)
+{
+    glueTimer->setSingleShot(true);
+    glueTimer->setInterval(kGlueWaitMs);
+    connect(glueTimer, &QTimer::timeout, this, [this] { write(std::exchange(held, {})); });
+}
+
+void FaultyLine::setFaults(const LineFaults &faults)
+{
+    lineFaults = faults;
+}
+
+const LineFaults &FaultyLine::faults() const
+{
+    return lineFaults;
+}
+
+void FaultyLine::setSilent(bool silent)
+{
+    lineFaults.silent = silent;
+}
+
+void FaultyLine::send(QByteArray frame)
+{
+    if (lineFaults.silent)
+        return;
+    ++frameCount;
+    if (every(frameCount, lineFaults.loseEvery)) {
+        qDebug() << "simulator: frame lost" << frameCount;
+        return;
+    }
+    if (every(frameCount, lineFaults.badCrcEvery))
+        frame[frame.size() - 6] = char(frame.at(frame.size() - 6) ^ 0x5A);
+    if (every(frameCount, lineFaults.garbageEvery)) {
+        // Noise with a broken header in it, as a line glitch would leave.
+        QByteArray noise = QByteArray::fromHex("00FF") + frameHeaderBytes().left(3);
+        for (int i = 0; i < 5; ++i)
+            noise.append(char(random() & 0xFF));
+        frame.prepend(noise);
+    }
+    if (lineFaults.delayMs > 0)
+        QTimer::singleShot(lineFaults.delayMs, this, [this, frame] { deliver(frame); });
+    else
+        deliver(frame);
+}
+
+void FaultyLine::deliver(const QByteArray &bytes)
+{
+    if (!lineFaults.glue) {
+        write(bytes);
+        return;
+    }
+    if (held.isEmpty()) {
+        held = bytes;
+        glueTimer->start();
+        return;
+    }
+    glueTimer->stop();
+    write(std::exchange(held, {}) + bytes);
+}
+
+void FaultyLine::write(const QByteArray &bytes)
+{
+    if (!lineFaults.split || bytes.size() < 3) {
+        emit bytesOut(bytes);
+        return;
+    }
+    std::uniform_int_distribution<int> cut(1, bytes.size() - 1);
+    int first = cut(random);
+    int second = cut(random);
+    if (first > second)
+        std::swap(first, second);
+    emit bytesOut(bytes.left(first));
+    if (second > first)
+        emit bytesOut(bytes.mid(first, second - first));
+    emit bytesOut(bytes.mid(second));
+}

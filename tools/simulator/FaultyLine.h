@@ -1,0 +1,39 @@
+#pragma once
+
+#include "LineFaults.h"
+
+#include <QByteArray>
+#include <QObject>
+
+#include <random>
+
+class QTimer;
+
+// The unit's side of the line: passes its frames on as bytes, with the
+// faults that are switched on.
+class FaultyLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FaultyLine(QObject *parent = nullptr);
+
+    void setFaults(const LineFaults &faults);
+    const LineFaults &faults() const;
+    void setSilent(bool silent);
+
+    void send(QByteArray frame);
+
+signals:
+    void bytesOut(QByteArray bytes);
+
+private:
+    void deliver(const QByteArray &bytes);
+    void write(const QByteArray &bytes);
+
+    LineFaults lineFaults;
+    int frameCount = 0;
+    QByteArray held;
+    QTimer *glueTimer;
+    std::mt19937 random;
+};
