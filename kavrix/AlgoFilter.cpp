@@ -15,14 +15,18 @@ DataArray view(std::vector<double> &heights)
     return DataArray{static_cast<int>(heights.size()), heights.data(), nullptr};
 }
 
-// Every filter builds its line in a buffer of its own and writes the output
-// only here, element by element, so an output that is also the input is read
-// at each point before it is overwritten.
+double outputValue(double input, double line, int flag)
+{
+    return flag == 1 ? input - line : line;
+}
+
+// Each filter reads input point i no later than it writes output point i, so
+// an output that is also the input stays correct.
 void writeOutput(const DataArray *in, const std::vector<double> &line, int flag, DataArray *out)
 {
     const int n = std::min(out->N, in->N);
     for (int i = 0; i < n; ++i)
-        out->Y[i] = flag == 1 ? in->Y[i] - line[i] : line[i];
+        out->Y[i] = outputValue(in->Y[i], line[i], flag);
 }
 
 void copyInput(const DataArray *in, DataArray *out)
@@ -64,21 +68,51 @@ double meanOf(const double *y, int n)
     return n > 0 ? sum / n : 0.0;
 }
 
+// Least-squares lines of the successive windows of w points, in the window's
+// own coordinates t = 0 to w - 1, from sums that slide one point at a time.
+class SlidingLine {
+public:
+    SlidingLine(const double *y, int w)
+        : m_y(y), m_w(w), m_tMean((w - 1) / 2.0),
+          m_stt(static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0)
+    {
+    }
+
+    LsFit next()
+    {
+        const int c = m_w - 1;
+        if (m_first < 0) {
+            for (int t = 0; t < m_w; ++t) {
+                m_sy += m_y[t];
+                m_sty += t * m_y[t];
+            }
+            m_first = 0;
+        } else {
+            ++m_first;
+            m_sty = m_sty - m_sy + m_y[m_first - 1] + c * m_y[m_first + c];
+            m_sy = m_sy - m_y[m_first - 1] + m_y[m_first + c];
+        }
+        const double slope = (m_sty - m_tMean * m_sy) / m_stt;
+        return LsFit{slope, m_sy / m_w - slope * m_tMean};
+    }
+
+    int first() const { return m_first; }
+
+private:
+    const double *m_y;
+    int m_w;
+    double m_tMean;
+    double m_stt;
+    int m_first = -1;
+    double m_sy = 0.0;
+    double m_sty = 0.0;
+};
+
 void rcCoefficients(double cut, double &a, double &b)
 {
     const double scaled = 43.0 * cut;
     a = scaled / (scaled + 78.0);
     b = (scaled - 78.0) / (scaled + 78.0);
-}
-
-// First RC section, always forward; it starts from the profile's mean.
-std::vector<double> rcForward(const double *y, int n, double a, double b)
-{
-    std::vector<double> t(n);
-    t[0] = meanOf(y, n);
-    for (int i = 1; i < n; ++i)
-        t[i] = a * (y[i] - y[i - 1]) + b * t[i - 1];
-    return t;
 }
 
 void filterRc(const DataArray *in, DataArray *out, double cut, int flag, bool backward)
@@ -91,18 +125,29 @@ void filterRc(const DataArray *in, DataArray *out, double cut, int flag, bool ba
     double a = 0.0;
     double b = 0.0;
     rcCoefficients(cut, a, b);
-    const std::vector<double> t = rcForward(in->Y, n, a, b);
-    std::vector<double> high(n);
+    const double *p = in->Y;
+    // The first section runs forward from the profile's mean.
+    std::vector<double> t(n);
+    t[0] = meanOf(p, n);
+    for (int i = 1; i < n; ++i)
+        t[i] = a * (p[i] - p[i - 1]) + b * t[i - 1];
+
+    const int count = std::min(out->N, n);
+    double high = meanOf(t.data(), n);
     if (backward) {
-        high[n - 1] = meanOf(t.data(), n);
-        for (int i = n - 2; i >= 0; --i)
-            high[i] = a * (t[i] - t[i + 1]) + b * high[i + 1];
+        for (int i = n - 1; i >= 0; --i) {
+            if (i < n - 1)
+                high = a * (t[i] - t[i + 1]) + b * high;
+            if (i < count)
+                out->Y[i] = outputValue(p[i], high, flag);
+        }
     } else {
-        high[0] = meanOf(t.data(), n);
-        for (int i = 1; i < n; ++i)
-            high[i] = a * (t[i] - t[i - 1]) + b * high[i - 1];
+        for (int i = 0; i < count; ++i) {
+            if (i > 0)
+                high = a * (t[i] - t[i - 1]) + b * high;
+            out->Y[i] = outputValue(p[i], high, flag);
+        }
     }
-    writeOutput(in, high, flag, out);
 }
 
 } // namespace
@@ -171,11 +216,12 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
         copyInput(in, out);
         return;
     }
-    std::vector<double> line(n);
+    const int count = std::min(out->N, n);
     if (2 * k + 1 > n) {
-        // No point has a full window; the line is flat so the result stays finite.
-        std::fill(line.begin(), line.end(), meanOf(in->Y, n));
-        writeOutput(in, line, flag, out);
+        // No point has a full window; a flat line keeps the result finite.
+        const double mean = meanOf(in->Y, n);
+        for (int i = 0; i < count; ++i)
+            out->Y[i] = outputValue(in->Y[i], mean, flag);
         return;
     }
     std::vector<double> weights(n);
@@ -190,15 +236,12 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
     algoFftForward(&weightCurve, weightBins.data());
     for (int j = 0; j < bins; ++j)
         weightBins[j] *= profileBins[j];
-    std::vector<double> convolved(n);
-    DataArray convolvedCurve = view(convolved);
-    algoFftInverse(weightBins.data(), &convolvedCurve);
+    algoFftInverse(weightBins.data(), &weightCurve);
 
     // Point i + 2k of the circular convolution is the window centred on
     // input point i + k; the last 2k points wrap around and are not used.
-    for (int i = 0; i < n; ++i)
-        line[i] = convolved[(i + 2 * k) % n] / weightSum;
-    writeOutput(in, line, flag, out);
+    for (int i = 0; i < count; ++i)
+        out->Y[i] = outputValue(in->Y[i], weights[(i + 2 * k) % n] / weightSum, flag);
 }
 
 void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag)
@@ -226,9 +269,9 @@ void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag)
             spectrum[j] = 0.0;
     }
     algoFftInverse(spectrum.data(), &lineCurve);
-    for (int i = 0; i < n; ++i)
-        line[i] /= window[i];
-    writeOutput(in, line, flag, out);
+    const int count = std::min(out->N, n);
+    for (int i = 0; i < count; ++i)
+        out->Y[i] = outputValue(in->Y[i], line[i] / window[i], flag);
 }
 
 void algoFilterDP(const DataArray *in, DataArray *out, double cut, int flag)
@@ -248,45 +291,41 @@ void algoFilterDP(const DataArray *in, DataArray *out, double cut, int flag)
         copyInput(in, out);
         return;
     }
-    const double *p = in->Y;
-    const int c = w - 1;
+    // The windows behind the current point read input the output has passed.
+    std::vector<double> kept;
+    if (out->Y == in->Y)
+        kept.assign(in->Y, in->Y + n);
+    const double *p = kept.empty() ? in->Y : kept.data();
+
+    // Point i is the mean over the windows j = i - w + 1 to i that exist of
+    // slope_j * (i - j) + intercept_j: running totals of the slopes, of the
+    // slopes times j and of the intercepts take in the window starting at i
+    // and give back, recomputed by a second sliding sum, the one that no
+    // longer reaches i.
     const int windows = n - w + 1;
-    const double tMean = c / 2.0;
-    const double stt = static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0;
-
-    // Running totals over the window lines: slopes, slopes times the window's
-    // first index, and intercepts, so a point's mean over its windows costs O(1).
-    std::vector<double> slopeTotal(windows + 1, 0.0);
-    std::vector<double> offsetTotal(windows + 1, 0.0);
-    std::vector<double> interceptTotal(windows + 1, 0.0);
-    double sy = 0.0;
-    double sty = 0.0;
-    for (int t = 0; t < w; ++t) {
-        sy += p[t];
-        sty += t * p[t];
-    }
-    for (int j = 0; j < windows; ++j) {
-        if (j > 0) {
-            sty = sty - sy + p[j - 1] + c * p[j + c];
-            sy = sy - p[j - 1] + p[j + c];
+    SlidingLine entering(p, w);
+    SlidingLine leaving(p, w);
+    double slopes = 0.0;
+    double offsets = 0.0;
+    double intercepts = 0.0;
+    const int count = std::min(out->N, n);
+    for (int i = 0; i < count; ++i) {
+        if (i < windows) {
+            const LsFit fit = entering.next();
+            slopes += fit.Slope;
+            offsets += fit.Slope * i;
+            intercepts += fit.Intercept;
         }
-        const double slope = (sty - tMean * sy) / stt;
-        const double intercept = sy / w - slope * tMean;
-        slopeTotal[j + 1] = slopeTotal[j] + slope;
-        offsetTotal[j + 1] = offsetTotal[j] + slope * j;
-        interceptTotal[j + 1] = interceptTotal[j] + intercept;
-    }
-
-    std::vector<double> line(n);
-    for (int i = 0; i < n; ++i) {
-        const int first = std::max(0, i - c);
+        if (i >= w) {
+            const LsFit fit = leaving.next();
+            slopes -= fit.Slope;
+            offsets -= fit.Slope * leaving.first();
+            intercepts -= fit.Intercept;
+        }
+        const int first = std::max(0, i - w + 1);
         const int last = std::min(i, windows - 1);
-        const double slopes = slopeTotal[last + 1] - slopeTotal[first];
-        const double offsets = offsetTotal[last + 1] - offsetTotal[first];
-        const double intercepts = interceptTotal[last + 1] - interceptTotal[first];
-        line[i] = (i * slopes - offsets + intercepts) / (last - first + 1);
+        out->Y[i] = outputValue(p[i], (i * slopes - offsets + intercepts) / (last - first + 1), flag);
     }
-    writeOutput(in, line, flag, out);
 }
 
 void algoFilterPcRC(const DataArray *in, DataArray *out, double cut, int flag)
