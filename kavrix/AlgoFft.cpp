@@ -16,7 +16,6 @@ void algoFftForward(const DataArray *in, std::complex<double> *bins)
     fftw_plan plan = fftw_plan_dft_r2c_1d(in->N, in->Y, asFftw(bins), FFTW_ESTIMATE);
     fftw_execute(plan);
     fftw_destroy_plan(plan);
-    fftw_cleanup();
 }
 
 void algoFftInverse(std::complex<double> *bins, DataArray *out)
@@ -27,7 +26,6 @@ void algoFftInverse(std::complex<double> *bins, DataArray *out)
     fftw_plan plan = fftw_plan_dft_c2r_1d(n, asFftw(bins), out->Y, FFTW_ESTIMATE);
     fftw_execute(plan);
     fftw_destroy_plan(plan);
-    fftw_cleanup();
     for (int i = 0; i < n; ++i)
         out->Y[i] /= n;
 }
