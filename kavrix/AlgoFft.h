@@ -1,5 +1,7 @@
-// Real-to-complex transforms of one curve. A plan is made for each transform
-// and destroyed after it, so no planner state outlives a call of the library.
+// Real-to-complex transforms of one curve. Each transform makes its own
+// FFTW_ESTIMATE plan and destroys it; FFTW keeps only its twiddle tables
+// between calls, which spares every later plan of the same length most of
+// its cost.
 #ifndef KAVRIX_ALGOFFT_H
 #define KAVRIX_ALGOFFT_H
 
