@@ -65,9 +65,9 @@ void algoSplineCurve(const DataArray *in, DataArray *out, int controlPoints, int
 {
     const int n = in->N;
     if (n < 2) {
-        std::copy(in->Y, in->Y + std::min(n, out->N), out->Y);
-        if (flag == 1 && n == 1 && out->N > 0)
-            out->Y[0] = 0.0;
+        // Too short for a curve: the profile is its own reference.
+        for (int i = 0; i < std::min(n, out->N); ++i)
+            out->Y[i] = flag == 1 ? 0.0 : in->Y[i];
         return;
     }
     const int degree = std::max(controlPoints, 2) - 1;
@@ -115,9 +115,6 @@ void algoRemoveShape(ParaRecord *para)
     const int n = para->RawArray.N;
     const int half = static_cast<int>(n * 0.5) - 1;
     switch (para->Cond.ShapeMode) {
-    case 1:
-        fitAndRemove(para, 0, n - 1);
-        break;
     case 2:
         fitAndRemove(para, 0, half);
         break;
@@ -136,7 +133,7 @@ void algoRemoveShape(ParaRecord *para)
         algoSplineCurve(&para->RawArray, &para->FormArray, 10, 1);
         break;
     default:
-        algoCopyArray(&para->RawArray, &para->FormArray);
+        fitAndRemove(para, 0, n - 1);
         break;
     }
 }
@@ -160,14 +157,11 @@ void algoFilterLs(ParaRecord *para)
     case PcRc:
         algoFilterPcRC(form, primary, cut, 1);
         break;
-    case Dp:
-        algoFilterDP(form, primary, cut, 0);
-        break;
     case TwoRc:
         algoFilter2RC(form, primary, cut, 1);
         break;
     default:
-        algoCopyArray(form, primary);
+        algoFilterDP(form, primary, cut, 0);
         break;
     }
     if (shortensCurves(para)) {
@@ -188,32 +182,34 @@ void algoFilterLc(ParaRecord *para)
     roughness->N = primary->N;
     switch (para->Cond.FilterType) {
     case Gaussian:
+        algoFilterGaussian(primary, waviness, cut, 0);
+        break;
     case Fft:
-        if (para->Cond.FilterType == Gaussian)
-            algoFilterGaussian(primary, waviness, cut, 0);
-        else
-            algoFilterFFT(primary, waviness, cut, 0);
-        dropLeading(primary, shift, shortened);
-        if (para->Cond.FilterType == Fft)
-            dropLeading(waviness, shift, shortened);
-        primary->N = shortened;
-        waviness->N = shortened;
-        roughness->N = shortened;
-        algoSubArray(primary, waviness, roughness);
+        algoFilterFFT(primary, waviness, cut, 0);
+        dropLeading(waviness, shift, shortened);
         break;
     case PcRc:
+        algoFilterPcRC(primary, roughness, cut, 0);
+        break;
     case TwoRc:
-        if (para->Cond.FilterType == PcRc)
-            algoFilterPcRC(primary, roughness, cut, 0);
-        else
-            algoFilter2RC(primary, roughness, cut, 0);
-        algoSubArray(primary, roughness, waviness);
+        algoFilter2RC(primary, roughness, cut, 0);
         break;
     default:
         algoFilterDP(primary, waviness, cut, 0);
-        algoSubArray(primary, waviness, roughness);
         break;
     }
+    if (shortensCurves(para)) {
+        dropLeading(primary, shift, shortened);
+        primary->N = shortened;
+        waviness->N = shortened;
+        roughness->N = shortened;
+    }
+    // The RC filters give the roughness, the others the waviness; the other
+    // curve is the rest of the primary profile.
+    if (para->Cond.FilterType == PcRc || para->Cond.FilterType == TwoRc)
+        algoSubArray(primary, roughness, waviness);
+    else
+        algoSubArray(primary, waviness, roughness);
 }
 
 void algoSpectrum(ParaRecord *para)
