@@ -202,10 +202,8 @@ void algoLinspace(double a, double b, DataArray *curve)
 void algoLsLine(const DataArray *in, int a, int b, DataArray *out, int flag)
 {
     const LsFit fit = fitLine(in->Y, a, b);
-    for (int j = 0; j < out->N; ++j) {
-        const double line = fit.Slope * j + fit.Intercept;
-        out->Y[j] = flag == 1 ? in->Y[j] - line : line;
-    }
+    for (int j = 0; j < out->N; ++j)
+        out->Y[j] = outputValue(in->Y[j], fit.Slope * j + fit.Intercept, flag);
 }
 
 void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int flag)
