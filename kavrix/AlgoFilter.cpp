@@ -290,9 +290,8 @@ void algoFilterDP(const DataArray *in, DataArray *out, double cut, int flag)
         return;
     }
     // The windows behind the current point read input the output has passed.
-    std::vector<double> kept;
-    if (out->Y == in->Y)
-        kept.assign(in->Y, in->Y + n);
+    std::vector<double> kept(out->Y == in->Y ? n : 0);
+    std::copy(in->Y, in->Y + kept.size(), kept.data());
     const double *p = kept.empty() ? in->Y : kept.data();
 
     // Point i is the mean over the windows j = i - w + 1 to i that exist of
