@@ -1,7 +1,6 @@
 // Real-to-complex transforms of one curve. Each transform makes its own
-// FFTW_ESTIMATE plan and destroys it; FFTW keeps only its twiddle tables
-// between calls, which spares every later plan of the same length most of
-// its cost.
+// FFTW_ESTIMATE plan and destroys it. FFTW's planner itself is kept between
+// calls: setting it up anew costs several times the transform and the plan.
 #ifndef KAVRIX_ALGOFFT_H
 #define KAVRIX_ALGOFFT_H
 
