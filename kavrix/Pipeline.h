@@ -1,0 +1,20 @@
+// The stages of algoFilterProfile, in the order it runs them; each works on
+// the record's curves in place. Heights stay in the caller's raw units until
+// algoScaleCurves.
+#ifndef KAVRIX_PIPELINE_H
+#define KAVRIX_PIPELINE_H
+
+#include "Kavrix.h"
+
+void algoRemoveShape(ParaRecord *para);
+void algoFilterLs(ParaRecord *para);
+void algoFilterLc(ParaRecord *para);
+void algoSpectrum(ParaRecord *para);
+void algoAbbottCurve(ParaRecord *para);
+void algoAmplitudeCurve(ParaRecord *para);
+
+// Polyline through the points of a Bezier curve whose control points are
+// taken evenly from the input; flag 1 writes input minus the polyline.
+void algoSplineCurve(const DataArray *in, DataArray *out, int controlPoints, int flag);
+
+#endif
