@@ -116,7 +116,12 @@ TEST(KavrixEntry, CutoffsInPointsForTheReferenceProfile)
     EXPECT_EQ(rec->Valid, 1);
     EXPECT_DOUBLE_EQ(rec->Cond.Lc, 400.0);
     EXPECT_DOUBLE_EQ(rec->Cond.Ls, 1.25);
-    expectDerivedCounts(rec.get(), 2000, 0);
+    // The Gaussian stages trim int(Ls) and int(Lc) points at each end.
+    EXPECT_EQ(rec->FormArray.N, 2000);
+    for (const DataArray *curve : {&rec->PArray, &rec->RArray, &rec->WArray,
+                                   &rec->AbbottArray, &rec->AmplitudeArray}) {
+        EXPECT_EQ(curve->N, 1198);
+    }
 }
 
 // Gaussian and FFT output must keep at least 20 points; the other filters keep
@@ -357,6 +362,7 @@ TEST(KavrixEntry, ExtendedEvaluationOfABasicAllocationSkipsMissingCurves)
     EXPECT_EQ(rec->ExtraArray1.Y, nullptr);
 
     rec.setProfile(60, 4.0);
+    rec->Cond.FilterOption = 4;
     rec->Extended = 1;
     rec.evaluate();
     EXPECT_EQ(rec->Valid, 1);
