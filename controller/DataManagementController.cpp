@@ -1,0 +1,11 @@
+#include "DataManagementController.h"
+
+DataManagementController::DataManagementController(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void DataManagementController::setDataManagementModel(DataManagementModel *model)
+{
+    dataManagementModel = model;
+}

@@ -1,0 +1,6 @@
+#include "MeasureModel.h"
+
+MeasureModel::MeasureModel(QObject *parent)
+    : QObject(parent)
+{
+}
