@@ -167,7 +167,6 @@ void CalculateModel::calculate()
     const double length = SettingsModel::samplingLengthValue(settings.samplingLength);
     const int number = SettingsModel::samplingNumberValue(settings.samplingNumber);
 
-    clearCurves(result);
     record.Mode = 2;
     loadSamples(record, result.measureDataList, result.left, result.right, number * length);
 

@@ -44,6 +44,17 @@ void setResult(ParmResult &result, double value, const char *text)
     std::snprintf(result.ValueUnit2, sizeof result.ValueUnit2, "%s0 %s", text, kMicroInch);
 }
 
+// A record as the library leaves it, with room for four points per curve.
+ParaRecord evaluatedRecord(int valid)
+{
+    ParaRecord record{};
+    record.Valid = valid;
+    record.Capacity = 4;
+    record.RCount = KAVRIX_R_COUNT;
+    record.MrCount = KAVRIX_MR_COUNT;
+    return record;
+}
+
 ParameterEntry entry(int id, const QString &name)
 {
     ParameterEntry e;
@@ -187,11 +198,7 @@ void CalculateModelTest::loadsNothingWithoutABuffer()
 
 void CalculateModelTest::readsCurvesAndMergesValuesById()
 {
-    ParaRecord record{};
-    record.Valid = 1;
-    record.Capacity = 4;
-    record.RCount = KAVRIX_R_COUNT;
-    record.MrCount = KAVRIX_MR_COUNT;
+    ParaRecord record = evaluatedRecord(1);
     Curve form, roughness, waviness;
     form.attach(record.FormArray, 3, 10.0);
     roughness.attach(record.RArray, 2, 20.0);
@@ -230,11 +237,7 @@ void CalculateModelTest::readsCurvesAndMergesValuesById()
 
 void CalculateModelTest::rejectedEvaluationShowsNoValues()
 {
-    ParaRecord record{};
-    record.Valid = 0;
-    record.Capacity = 4;
-    record.RCount = KAVRIX_R_COUNT;
-    record.MrCount = KAVRIX_MR_COUNT;
+    ParaRecord record = evaluatedRecord(0);
     Curve form;
     form.attach(record.FormArray, 3, 10.0);
     setResult(record.Results[0], 0.0, "0");

@@ -16,6 +16,19 @@ QString labelText(const Notice *notice)
     return notice->findChild<QLabel *>()->text();
 }
 
+// A shown parent widget with a container that presents over it.
+struct Stage {
+    explicit Stage(QSize size)
+    {
+        window.resize(size);
+        window.show();
+        container.setParentWidget(&window);
+    }
+
+    QWidget window;
+    ScrollNoticeContainer container;
+};
+
 // The shown notices over a widget, newest (lowest on screen) first.
 QList<Notice *> stackOf(const QWidget &widget)
 {
@@ -87,11 +100,9 @@ void NoticeTest::typeChoosesColour()
 
 void NoticeTest::burstComesUpOneByOneAndStacksUpwards()
 {
-    QWidget window;
-    window.resize(1280, 800);
-    window.show();
-    ScrollNoticeContainer container;
-    container.setParentWidget(&window);
+    Stage stage(QSize(1280, 800));
+    QWidget &window = stage.window;
+    ScrollNoticeContainer &container = stage.container;
     container.showNotice("first", 0);
     container.showNotice("second, a longer one", 1);
     container.showNotice("third", 2);
@@ -113,11 +124,9 @@ void NoticeTest::burstComesUpOneByOneAndStacksUpwards()
 
 void NoticeTest::noticeFadesOutAndIsHidden()
 {
-    QWidget window;
-    window.resize(400, 300);
-    window.show();
-    ScrollNoticeContainer container;
-    container.setParentWidget(&window);
+    Stage stage(QSize(400, 300));
+    QWidget &window = stage.window;
+    ScrollNoticeContainer &container = stage.container;
     container.showNotice("fading", 0);
 
     QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<Notice *>().size(), 1, kWait);
@@ -133,11 +142,9 @@ void NoticeTest::noticeFadesOutAndIsHidden()
 
 void NoticeTest::oldNoticesAreDeletedOncePushedAboveTheTop()
 {
-    QWidget window;
-    window.resize(1280, 800);
-    window.show();
-    ScrollNoticeContainer container;
-    container.setParentWidget(&window);
+    Stage stage(QSize(1280, 800));
+    QWidget &window = stage.window;
+    ScrollNoticeContainer &container = stage.container;
     container.showNotice("0", 0);
     QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<Notice *>().size(), 1, kWait);
     QPointer<Notice> oldest = window.findChild<Notice *>();
@@ -183,11 +190,9 @@ void NoticeTest::noticesDeletedWithTheirParentAreNotDeletedAgain()
 
 void NoticeTest::releaseDiscardsEverythingAndStopsShowing()
 {
-    QWidget window;
-    window.resize(600, 400);
-    window.show();
-    ScrollNoticeContainer container;
-    container.setParentWidget(&window);
+    Stage stage(QSize(600, 400));
+    QWidget &window = stage.window;
+    ScrollNoticeContainer &container = stage.container;
     container.showNotice("shown", 0);
     QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<Notice *>().size(), 1, kWait);
     container.showNotice("queued", 0);
