@@ -49,6 +49,13 @@ std::optional<QJsonObject> parseObject(const QByteArray &bytes)
     return document.object();
 }
 
+// Empty for a file that is missing, unreadable or not a JSON object.
+std::optional<QJsonObject> readObject(const QString &path)
+{
+    const std::optional<QByteArray> bytes = WholeFile::read(path);
+    return bytes ? parseObject(*bytes) : std::nullopt;
+}
+
 bool writeObject(const QJsonObject &root, const QString &path)
 {
     return WholeFile::write(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
@@ -264,10 +271,7 @@ bool FileModel::saveMeasurementFile(const MeasureDataFile &file, const QString &
 
 bool FileModel::loadMeasurementFile(MeasureDataFile &file, const QString &path) const
 {
-    const std::optional<QByteArray> bytes = WholeFile::read(path);
-    if (!bytes)
-        return false;
-    const std::optional<QJsonObject> root = parseObject(*bytes);
+    const std::optional<QJsonObject> root = readObject(path);
     if (!root)
         return false;
     file.measureDataInfo = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject());
@@ -285,10 +289,7 @@ bool FileModel::saveMeasureDataInfoList(const QList<MeasureDataFileInfo> &list, 
 
 bool FileModel::loadMeasureDataInfoList(QList<MeasureDataFileInfo> &list, const QString &path) const
 {
-    const std::optional<QByteArray> bytes = WholeFile::read(path);
-    if (!bytes)
-        return false;
-    const std::optional<QJsonObject> root = parseObject(*bytes);
+    const std::optional<QJsonObject> root = readObject(path);
     if (!root)
         return false;
     list.clear();

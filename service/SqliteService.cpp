@@ -195,14 +195,13 @@ bool SqliteService::moveRow(const QString &oldName, const MeasureDataFileInfo &i
 QList<MeasureDataFileInfo> SqliteService::selectRows(const QString &sql, const QVariantList &values,
                                                      const char *successText, const char *failureText)
 {
+    // The plain listing runs after every change and stays quiet about opening
+    // and about the driver's error text.
     QList<MeasureDataFileInfo> rows;
-    const bool logged = sql != selectAllSql;
-    withDatabase(databasePath, logged, [&](QSqlQuery &query, QSqlDatabase &) {
+    const bool verbose = sql != selectAllSql;
+    withDatabase(databasePath, verbose, [&](QSqlQuery &query, QSqlDatabase &) {
         if (!execute(query, sql, values)) {
-            if (logged)
-                qDebug().noquote() << failureText + query.lastError().text();
-            else
-                qDebug() << failureText;
+            qDebug().noquote() << (verbose ? failureText + query.lastError().text() : QString(failureText));
             return false;
         }
         while (query.next())

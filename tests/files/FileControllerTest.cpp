@@ -1,5 +1,6 @@
 #include "FileController.h"
 #include "FileLimit.h"
+#include "FileTestSupport.h"
 #include "FileModel.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
@@ -20,27 +21,6 @@ namespace {
 QString today()
 {
     return QDate::currentDate().toString("yyMMdd");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList names(const QList<MeasureDataFileInfo> &rows)
-{
-    QStringList list;
-    for (const MeasureDataFileInfo &info : rows)
-        list << info.fileName;
-    return list;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "FileLimit.h"
+#include "FileTestSupport.h"
 #include "FileModel.h"
 #include "GlobalData.h"
 #include "VariantLists.h"
@@ -92,19 +93,6 @@ bool sameSettings(const SettingsData &a, const SettingsData &b)
            && a.waveFilter == b.waveFilter && a.cutoffWavelengthS == b.cutoffWavelengthS
            && a.cutoffWavelengthC == b.cutoffWavelengthC && a.samplingLength == b.samplingLength
            && a.samplingNumber == b.samplingNumber && a.measureRange == b.measureRange;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString fromGbk(const QByteArray &bytes)

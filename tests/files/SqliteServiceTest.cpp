@@ -1,3 +1,4 @@
+#include "FileTestSupport.h"
 #include "SqliteService.h"
 
 #include <QTemporaryDir>
@@ -16,14 +17,6 @@ MeasureDataFileInfo row(const QString &name, const QString &time, int standard =
     info.settingsData.cutoffWavelengthS = cutoffS;
     info.settingsData.cutoffWavelengthC = cutoffC;
     return info;
-}
-
-QStringList names(const QList<MeasureDataFileInfo> &rows)
-{
-    QStringList list;
-    for (const MeasureDataFileInfo &info : rows)
-        list << info.fileName;
-    return list;
 }
 
 } // namespace
