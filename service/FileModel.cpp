@@ -321,6 +321,7 @@ bool FileModel::saveSystemConfig(const SystemConfig &config, const QString &path
 bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) const
 {
     QJsonObject object;
+    bool readable = false;
     if (QFile::exists(path)) {
         const std::optional<QByteArray> bytes = WholeFile::read(path);
         if (!bytes)
@@ -328,6 +329,7 @@ bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) cons
         const std::optional<QJsonObject> root = parseObject(*bytes);
         if (root && root->value(systemConfigKey).isObject()) {
             object = root->value(systemConfigKey).toObject();
+            readable = true;
         } else {
             // The file is rewritten at exit; keep what was there for a look later.
             const QString copy = path + ".corrupt-"
@@ -340,8 +342,7 @@ bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) cons
     }
 
     SystemConfig read;
-    read.language = object.contains("language") ? std::clamp(jsonInt(object.value("language")), 0, 1)
-                                                : config.language;
+    read.language = readable ? std::clamp(jsonInt(object.value("language")), 0, 1) : config.language;
     read.unit = std::clamp(jsonInt(object.value("unit")), 0, 1);
     read.isAutoSave = jsonBool(object.value("isAutoSave"));
     read.aboutInfo.softwareName = jsonText(object.value("softwareName"));

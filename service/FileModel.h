@@ -35,10 +35,10 @@ public:
     bool loadMeasureDataInfoList(QList<MeasureDataFileInfo> &list, const QString &path) const;
 
     bool saveSystemConfig(const SystemConfig &config, const QString &path) const;
-    // A missing file reads as zeros with the language left as given. A file
-    // that is not a configuration also reads as zeros; a copy of it is kept
-    // beside it first. False, with the record untouched, when the file exists
-    // but cannot be read.
+    // A missing file, and a file that is not a configuration, read as zeros
+    // with the language left as given; of the latter a copy is kept beside it
+    // first. False, with the record untouched, when the file exists but
+    // cannot be read.
     bool loadSystemConfig(SystemConfig &config, const QString &path) const;
 
     bool exportMeasurementData(const MeasureDataFile &file, const QString &path) const;

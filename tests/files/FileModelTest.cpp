@@ -487,6 +487,12 @@ void FileModelTest::missingConfigKeepsLanguage()
     QVERIFY(r.aboutInfo.softwareName.isEmpty());
     QCOMPARE(r.calibrationFactor, 0.0);
     QVERIFY(!QFile::exists(path("SystemConfig.json")));
+
+    // A stored configuration without a language means Chinese.
+    writeFile(path("SystemConfig.json"), R"({"SystemConfig": {"unit": 1}})");
+    QVERIFY(model.loadSystemConfig(r, path("SystemConfig.json")));
+    QCOMPARE(r.language, 0);
+    QCOMPARE(r.unit, 1);
 }
 
 void FileModelTest::corruptConfigIsKept()
@@ -495,8 +501,10 @@ void FileModelTest::corruptConfigIsKept()
     writeFile(path("SystemConfig.json"), corrupt);
     SystemConfig r;
     r.unit = 1;
+    r.language = 1;
     QVERIFY(model.loadSystemConfig(r, path("SystemConfig.json")));
     QCOMPARE(r.unit, 0);
+    QCOMPARE(r.language, 1);
     const QStringList copies = QDir(dir->path()).entryList({"SystemConfig.json.corrupt*"}, QDir::Files);
     QCOMPARE(copies.size(), 1);
     QCOMPARE(readFile(path(copies.first())), corrupt);
