@@ -1,10 +1,303 @@
 #include "FileController.h"
 
+#include "FileModel.h"
+#include "GlobalConfig.h"
+#include "GlobalData.h"
+#include "Language.h"
+#include "SqliteService.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QSet>
+#include <QSettings>
+
+#include <cmath>
+
+namespace {
+
+constexpr int noticeSuccess = 0;
+constexpr int noticeError = 2;
+constexpr double defaultCalibrationFactor = 0.0254189;
+// Longest file name the file systems we store on accept, in bytes.
+constexpr int maxFileNameBytes = 255;
+
+const QString counterPath = QStringLiteral("./settings.ini");
+const QString counterDateKey = QStringLiteral("saveData/date");
+const QString counterTimesKey = QStringLiteral("saveData/times");
+const QString fileSuffix = QStringLiteral(".json");
+
+QSet<QString> indexedNames(SqliteService *service)
+{
+    QSet<QString> names;
+    for (const MeasureDataFileInfo &info : service->selectAllMeasureDataFileInfo())
+        names.insert(info.fileName);
+    return names;
+}
+
+SystemConfig currentSystemConfig()
+{
+    const GlobalData *data = GlobalData::instance();
+    SystemConfig config;
+    config.language = Language::instance()->language;
+    config.unit = data->unit;
+    config.isAutoSave = data->isAutoSave;
+    config.aboutInfo = data->aboutInfo;
+    config.settingsData = data->settingsData;
+    config.calibrationFactor = data->calibrationFactor;
+    return config;
+}
+
+} // namespace
+
 FileController::FileController(QObject *parent)
     : QObject(parent)
 {
 }
 
+void FileController::setFileModel(FileModel *model)
+{
+    fileModel = model;
+}
+
+void FileController::setSqliteService(SqliteService *service)
+{
+    sqliteService = service;
+}
+
+bool FileController::isPlainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == "." || name == "..")
+        return false;
+    if ((name + fileSuffix).toUtf8().size() > maxFileNameBytes)
+        return false;
+    for (const QChar c : name) {
+        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString FileController::filePath(const QString &name) const
+{
+    if (!isPlainFileName(name))
+        return QString();
+    return GlobalConfig::instance()->dataStorageDir + "/" + name + fileSuffix;
+}
+
+bool FileController::isNameTaken(const QString &name) const
+{
+    return QFile::exists(filePath(name)) || indexedNames(sqliteService).contains(name);
+}
+
+QString FileController::currentTimeString()
+{
+    return QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss");
+}
+
+QString FileController::nextFileName() const
+{
+    QSettings counter(counterPath, QSettings::IniFormat);
+    const QString today = QDate::currentDate().toString("yyMMdd");
+    int times = counter.value(counterTimesKey).toInt();
+    if (counter.value(counterDateKey).toString() != today) {
+        counter.setValue(counterTimesKey, 0);
+        counter.setValue(counterDateKey, today);
+        times = 0;
+    }
+
+    // A counter behind the files of the day (settings.ini lost, clock set
+    // back) must not lead to an earlier measurement being replaced.
+    const QSet<QString> indexed = indexedNames(sqliteService);
+    QString name;
+    for (int number = times + 1;; ++number) {
+        name = today + QString::number(number);
+        if (!indexed.contains(name) && !QFile::exists(filePath(name)))
+            return name;
+    }
+}
+
+bool FileController::saveMeasurementFile(const QString &name, const QString &measureTime)
+{
+    const QString path = filePath(name);
+    if (path.isEmpty()) {
+        notify("pleaseEnterANewName", noticeError);
+        return false;
+    }
+    if (isNameTaken(name)) {
+        notify("duplicateFileName", noticeError);
+        return false;
+    }
+
+    const GlobalData *data = GlobalData::instance();
+    MeasureDataFile file;
+    file.measureDataInfo.fileName = name;
+    file.measureDataInfo.measureTime = measureTime;
+    file.measureDataInfo.settingsData = data->settingsData;
+    file.calcutateResult = data->calcutateResult;
+
+    if (!fileModel->saveMeasurementFile(file, path)) {
+        qDebug() << "measurement file could not be written:" << path;
+        notify("saveFailed", noticeError);
+        return false;
+    }
+    // A file the index does not know would never be listed; take it back.
+    if (!sqliteService->insertMeasureDataFileInfo(file.measureDataInfo)) {
+        QFile::remove(path);
+        notify("saveFailed", noticeError);
+        return false;
+    }
+
+    QSettings counter(counterPath, QSettings::IniFormat);
+    counter.setValue(counterTimesKey, counter.value(counterTimesKey).toInt() + 1);
+    qDebug() << measureTime;
+
+    publishFileList();
+    notify("savedSuccessfully", noticeSuccess);
+    return true;
+}
+
 void FileController::onDataReceiveCompleted()
 {
+    if (!GlobalData::instance()->isAutoSave)
+        return;
+    const QString name = nextFileName();
+    saveMeasurementFile(name, currentTimeString());
+}
+
+bool FileController::loadMeasurementFile(const QString &name, MeasureDataFile &file) const
+{
+    const QString path = filePath(name);
+    if (path.isEmpty() || !fileModel->loadMeasurementFile(file, path)) {
+        qDebug() << "measurement file could not be read:" << name;
+        return false;
+    }
+    return true;
+}
+
+bool FileController::openMeasurementFile(const QString &name)
+{
+    MeasureDataFile file;
+    if (!loadMeasurementFile(name, file))
+        return false;
+    GlobalData *data = GlobalData::instance();
+    data->setCalculateResult(file.calcutateResult);
+    data->setSettingsData(file.measureDataInfo.settingsData);
+    emit data->measureDataListChanged();
+    return true;
+}
+
+bool FileController::renameMeasurementFile(MeasureDataFileInfo entry, const QString &newName)
+{
+    if (newName == entry.fileName)
+        return true;
+    const QString oldName = entry.fileName;
+    const QString newPath = filePath(newName);
+    if (newPath.isEmpty()) {
+        notify("pleaseEnterANewName", noticeError);
+        return false;
+    }
+    for (const MeasureDataFileInfo &shown : qAsConst(GlobalData::instance()->measureDataInfoList)) {
+        if (shown.fileName == newName) {
+            notify("duplicateFileName", noticeError);
+            return false;
+        }
+    }
+    // The list on screen may be a search result; the index knows every name.
+    if (indexedNames(sqliteService).contains(newName)) {
+        notify("duplicateFileName", noticeError);
+        return false;
+    }
+
+    const QString oldPath = filePath(oldName);
+    if (oldPath.isEmpty() || !QFile::rename(oldPath, newPath)) {
+        notify("theFileIsOccupied.", noticeError);
+        return false;
+    }
+    entry.fileName = newName;
+    if (!sqliteService->renameMeasureDataFileInfo(oldName, entry)) {
+        if (!QFile::rename(newPath, oldPath))
+            qDebug() << "rename could not be undone:" << newPath << "should be" << oldPath;
+        notify("theFileIsOccupied.", noticeError);
+        return false;
+    }
+
+    publishFileList();
+    notify("renameSucceeded", noticeSuccess);
+    return true;
+}
+
+bool FileController::deleteMeasurementFiles(const QStringList &names)
+{
+    bool allDeleted = true;
+    QStringList removed;
+    for (const QString &name : names) {
+        const QString path = filePath(name);
+        if (!path.isEmpty() && (!QFile::exists(path) || QFile::remove(path))) {
+            removed << name;
+        } else {
+            qDebug() << "measurement file could not be removed:" << name;
+            allDeleted = false;
+        }
+    }
+    if (!sqliteService->deleteMeasureDataFileInfos(removed))
+        allDeleted = false;
+
+    publishFileList();
+    if (allDeleted)
+        notify("deleteSucceeded", noticeSuccess);
+    else
+        notify("theFileIsOccupied.", noticeError);
+    return allDeleted;
+}
+
+bool FileController::exportMeasurementFile(const QString &name, const QString &csvPath) const
+{
+    MeasureDataFile file;
+    return loadMeasurementFile(name, file) && fileModel->exportMeasurementData(file, csvPath);
+}
+
+bool FileController::exportExecutingMachineData(DATA_SAVE record,
+                                                const QList<QPair<QString, QString>> &parameterRows,
+                                                const QString &csvPath) const
+{
+    return fileModel->exportExecutingMachineData(record, parameterRows, csvPath);
+}
+
+void FileController::loadSystemConfig()
+{
+    // An unreadable file leaves every value as it stands.
+    SystemConfig config = currentSystemConfig();
+    const QString path = GlobalConfig::instance()->systemConfigPath;
+    if (!fileModel->loadSystemConfig(config, path))
+        qDebug() << "configuration could not be read:" << path;
+
+    GlobalData *data = GlobalData::instance();
+    Language::instance()->language = config.language;
+    data->unit = config.unit;
+    data->isAutoSave = config.isAutoSave;
+    data->aboutInfo = config.aboutInfo;
+    data->settingsData = config.settingsData;
+    const double factor = config.calibrationFactor;
+    data->calibrationFactor = std::isfinite(factor) && factor > 0 ? factor : defaultCalibrationFactor;
+}
+
+bool FileController::saveSystemConfig()
+{
+    const QString path = GlobalConfig::instance()->systemConfigPath;
+    if (fileModel->saveSystemConfig(currentSystemConfig(), path))
+        return true;
+    qDebug() << "configuration could not be written:" << path;
+    return false;
+}
+
+void FileController::publishFileList()
+{
+    GlobalData::instance()->setMeasureDataInfoList(sqliteService->selectAllMeasureDataFileInfo());
+}
+
+void FileController::notify(const char *key, int type) const
+{
+    GlobalData::instance()->noticeContainer.showNotice(Language::instance()->text(key), type);
 }

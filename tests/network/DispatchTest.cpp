@@ -2,7 +2,7 @@
 #include "MessageLog.h"
 #include "RecordingTransport.h"
 
-#include "DataSave.h"
+#include "DataSaveCodec.h"
 #include "NetworkModel.h"
 #include "ProtocolCodec.h"
 #include "ProtocolFrame.h"
@@ -248,10 +248,10 @@ void DispatchTest::storedRecords()
     model->onDataRecved(reply(FunctionType::ExecutingMachineData, record + hex("AA")));
     QCOMPARE(records.size(), 1);
     const DATA_SAVE decoded = records.at(0).at(0).value<DATA_SAVE>();
-    QCOMPARE(decoded.head0, quint8(9));
+    QCOMPARE(decoded.reserved0, quint8(9));
     QCOMPARE(decoded.calculateStandard, quint8(1));
     QCOMPARE(decoded.filter, quint8(5));
-    QCOMPARE(decoded.head7, quint8(7));
+    QCOMPARE(decoded.reserved6[1], quint8(7));
     QCOMPARE(decoded.values[0], 1.0f);
     QCOMPARE(decoded.values[23], 11.5f);
     QCOMPARE(decoded.wordValues[0], quint16(258));

@@ -76,7 +76,7 @@ QVector<double> patternSamples(const QByteArray &pattern, quint8 sampleType)
 DATA_SAVE storedRecord(int index)
 {
     DATA_SAVE record{};
-    record.head0 = quint8(index);
+    record.reserved0 = quint8(index);
     record.calculateStandard = quint8(index % 4);
     record.samplingLength = quint8(index % 3);
     record.samplingNumber = quint8(1 + index % 5);

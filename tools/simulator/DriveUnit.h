@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataSave.h"
+#include "DataSaveCodec.h"
 #include "ProtocolFrame.h"
 
 #include <QByteArray>

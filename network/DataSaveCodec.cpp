@@ -1,4 +1,4 @@
-#include "DataSave.h"
+#include "DataSaveCodec.h"
 
 #include "ProtocolCodec.h"
 

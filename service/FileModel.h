@@ -1,0 +1,69 @@
+#pragma once
+
+#include "DataSave.h"
+#include "SystemConfig.h"
+#include "MeasureDataFile.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QStringList>
+#include <QVariant>
+
+// Turns records into files and files back into records: measurement files,
+// the list file, SystemConfig.json and the CSV exports. Callers name every
+// path; nothing here shows anything to the operator.
+class FileModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileModel(QObject *parent = nullptr);
+
+    // Writers replace the target only once the new content is completely on
+    // disk and return false when it could not be; a failed write leaves an
+    // earlier file untouched.
+    bool saveMeasurementFile(const MeasureDataFile &file, const QString &path) const;
+    // False, with the record untouched, when the file is missing, unreadable
+    // or not a JSON object. A loaded record's calculate range is the whole
+    // profile.
+    bool loadMeasurementFile(MeasureDataFile &file, const QString &path) const;
+
+    bool saveMeasureDataInfoList(const QList<MeasureDataFileInfo> &list, const QString &path) const;
+    bool loadMeasureDataInfoList(QList<MeasureDataFileInfo> &list, const QString &path) const;
+
+    bool saveSystemConfig(const SystemConfig &config, const QString &path) const;
+    // A missing file, and a file that is not a configuration, read as zeros
+    // with the language left as given; of the latter a copy is kept beside it
+    // first. False, with the record untouched, when the file exists but
+    // cannot be read.
+    bool loadSystemConfig(SystemConfig &config, const QString &path) const;
+
+    bool exportMeasurementData(const MeasureDataFile &file, const QString &path) const;
+    bool exportExecutingMachineData(DATA_SAVE record,
+                                    const QList<QPair<QString, QString>> &parameterRows,
+                                    const QString &path) const;
+
+    QJsonObject measureDataFileInfoToJson(const MeasureDataFileInfo &info) const;
+    MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object) const;
+    QJsonObject calculateResultToJson(const CalculateResult &result) const;
+    CalculateResult jsonToCalculateResult(const QJsonObject &object) const;
+    static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys,
+                                                       const QList<QVariant> &values);
+
+    const QStringList samplingLengthNumbers;
+    const QStringList samplingNumberTexts;
+    const QStringList calculateStandardTexts;
+    const QStringList shapeRemovalTexts;
+    const QStringList waveFilterTexts;
+    const QStringList cutoffWavelengthSTexts;
+    const QStringList cutoffWavelengthCTexts;
+    const QStringList samplingLengthTexts;
+    const QStringList measureRangeTexts;
+
+private:
+    SettingsData jsonToSettingsData(const QJsonObject &object) const;
+    QString measurementLengthText(const SettingsData &settings) const;
+};
