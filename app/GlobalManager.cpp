@@ -5,12 +5,14 @@
 #include "DataManagementController.h"
 #include "DataManagementModel.h"
 #include "FileController.h"
+#include "FileModel.h"
 #include "GlobalData.h"
 #include "MeasureController.h"
 #include "MeasureModel.h"
 #include "SettingsModel.h"
 #include "SetupController.h"
 #include "SetupModel.h"
+#include "SqliteService.h"
 
 #include <QCoreApplication>
 
@@ -55,6 +57,10 @@ void GlobalManager::createObjects()
     calculateController->setCalculateModel(calculateModel);
 
     fileController = new FileController(this);
+    fileModel = new FileModel(this);
+    fileController->setFileModel(fileModel);
+    sqliteService = new SqliteService(this);
+    fileController->setSqliteService(sqliteService);
 }
 
 void GlobalManager::connectObjects()
@@ -90,4 +96,6 @@ void GlobalManager::releaseObjects()
     calculateController = nullptr;
     calculateModel = nullptr;
     fileController = nullptr;
+    fileModel = nullptr;
+    sqliteService = nullptr;
 }

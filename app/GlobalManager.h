@@ -8,11 +8,13 @@ class CalculateModel;
 class DataManagementController;
 class DataManagementModel;
 class FileController;
+class FileModel;
 class MeasureController;
 class MeasureModel;
 class SettingsModel;
 class SetupController;
 class SetupModel;
+class SqliteService;
 
 // Owns the controllers and models, hands each controller its models and makes
 // the connections that keep the evaluation current.
@@ -32,6 +34,8 @@ public:
     CalculateController *calculateController = nullptr;
     CalculateModel *calculateModel = nullptr;
     FileController *fileController = nullptr;
+    FileModel *fileModel = nullptr;
+    SqliteService *sqliteService = nullptr;
 
 private:
     GlobalManager();

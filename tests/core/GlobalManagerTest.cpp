@@ -5,6 +5,8 @@
 #include "FileController.h"
 #include "GlobalData.h"
 #include "GlobalManager.h"
+#include "FileModel.h"
+#include "SqliteService.h"
 #include "Language.h"
 #include "MeasureController.h"
 #include "MeasureModel.h"
@@ -57,7 +59,8 @@ void GlobalManagerTest::createsTheGraphOnce()
     expected << manager->dataManagementController << manager->dataManagementModel
              << manager->measureController << manager->measureModel << manager->settingsModel
              << manager->setupController << manager->setupModel << manager->calculateController
-             << manager->calculateModel << manager->fileController;
+             << manager->calculateModel << manager->fileController << manager->fileModel
+             << manager->sqliteService;
     QVERIFY(!expected.contains(nullptr));
     QCOMPARE(manager->children(), expected);
 }
