@@ -12,6 +12,7 @@
 #include <QTextCodec>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +29,16 @@ int jsonInt(const QJsonValue &value)
 double jsonDouble(const QJsonValue &value)
 {
     return value.toVariant().toDouble();
+}
+
+// Cut toward zero; a number beyond int's range names no option either and
+// would make the cast undefined.
+int jsonTruncatedInt(const QJsonValue &value)
+{
+    const double number = jsonDouble(value);
+    if (!(std::fabs(number) < 2147483648.0))
+        return 0;
+    return static_cast<int>(number);
 }
 
 QString jsonText(const QJsonValue &value)
@@ -186,7 +197,7 @@ SettingsData FileModel::jsonToSettingsData(const QJsonObject &object) const
     s.cutoffWavelengthC = jsonInt(object.value("cutoffWavelengthC"));
     s.samplingLength = jsonInt(object.value("samplingLength"));
     s.samplingNumber = jsonInt(object.value("samplingNumber"));
-    s.measureRange = static_cast<int>(jsonDouble(object.value("measureRange")));
+    s.measureRange = jsonTruncatedInt(object.value("measureRange"));
 
     // A pair that gives no evaluation length falls back to 2.5 mm five times.
     const double length = samplingLengthNumbers.value(s.samplingLength).toDouble();

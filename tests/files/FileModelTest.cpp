@@ -311,6 +311,9 @@ void FileModelTest::settingsConversions_data()
     QTest::newRow("texts and booleans as numbers")
         << QByteArray(R"("calculateStandard": "3", "cutoffWavelengthS": true, "cutoffWavelengthC": "x")") << ""
         << QList<int>{3, 0, 0, 1, 0, 0, 0, 0};
+    QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("range as infinite text")
+        << QByteArray(R"("measureRange": "-1e999")") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("number as name") << QByteArray(R"("fileName": 12)") << "12" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("object as name") << QByteArray(R"("fileName": {"a": 1})") << ""
                                     << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
