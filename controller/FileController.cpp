@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +35,13 @@ QSet<QString> indexedNames(SqliteService *service)
     for (const MeasureDataFileInfo &info : service->selectAllMeasureDataFileInfo())
         names.insert(info.fileName);
     return names;
+}
+
+// A hand-edited counter may be negative or at the end of int's range; the
+// day's numbering then starts again from the first free name.
+qint64 storedTimes(const QSettings &counter)
+{
+    return std::max(counter.value(counterTimesKey).toInt(), 0);
 }
 
 SystemConfig currentSystemConfig()
@@ -100,7 +108,7 @@ QString FileController::nextFileName() const
 {
     QSettings counter(counterPath, QSettings::IniFormat);
     const QString today = QDate::currentDate().toString("yyMMdd");
-    int times = counter.value(counterTimesKey).toInt();
+    qint64 times = storedTimes(counter);
     if (counter.value(counterDateKey).toString() != today) {
         counter.setValue(counterTimesKey, 0);
         counter.setValue(counterDateKey, today);
@@ -111,7 +119,7 @@ QString FileController::nextFileName() const
     // back) must not lead to an earlier measurement being replaced.
     const QSet<QString> indexed = indexedNames(sqliteService);
     QString name;
-    for (int number = times + 1;; ++number) {
+    for (qint64 number = times + 1;; ++number) {
         name = today + QString::number(number);
         if (!indexed.contains(name) && !QFile::exists(filePath(name)))
             return name;
@@ -150,7 +158,7 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
     }
 
     QSettings counter(counterPath, QSettings::IniFormat);
-    counter.setValue(counterTimesKey, counter.value(counterTimesKey).toInt() + 1);
+    counter.setValue(counterTimesKey, storedTimes(counter) + 1);
     qDebug() << measureTime;
 
     publishFileList();
@@ -184,6 +192,10 @@ bool FileController::openMeasurementFile(const QString &name)
     GlobalData *data = GlobalData::instance();
     data->setCalculateResult(file.calcutateResult);
     data->setSettingsData(file.measureDataInfo.settingsData);
+    // The opened profile is evaluated under its own settings whatever range
+    // was shown before; a range that happens to be equal would otherwise
+    // leave the evaluation out.
+    emit data->calculateRangeChanged();
     emit data->measureDataListChanged();
     return true;
 }
@@ -278,7 +290,7 @@ void FileController::loadSystemConfig()
     data->unit = config.unit;
     data->isAutoSave = config.isAutoSave;
     data->aboutInfo = config.aboutInfo;
-    data->settingsData = config.settingsData;
+    data->settingsData = config.settingsData.withinRange();
     const double factor = config.calibrationFactor;
     data->calibrationFactor = std::isfinite(factor) && factor > 0 ? factor : defaultCalibrationFactor;
 }

@@ -1,3 +1,4 @@
+#include "CalculateModel.h"
 #include "FileController.h"
 #include "FileLimit.h"
 #include "FileTestSupport.h"
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -37,6 +39,8 @@ private slots:
 
     void proposalFollowsTheDayCounter_data();
     void proposalFollowsTheDayCounter();
+    void handEditedCounterStaysUsable_data();
+    void handEditedCounterStaysUsable();
     void saveWritesFileRowAndCounter();
     void unsafeNamesTouchNothing_data();
     void unsafeNamesTouchNothing();
@@ -50,12 +54,14 @@ private slots:
     void failedIndexRenameIsUndone();
     void deleteKeepsRowsOfFilesStillOnDisk();
     void openAppliesFileWithWholeRange();
+    void openEvaluatesUnderTheFileSettings();
     void unreadableFileLeavesMeasurement_data();
     void unreadableFileLeavesMeasurement();
     void exportsReportFailure();
     void configFactorRule_data();
     void configFactorRule();
     void corruptConfigIsKeptAndDefaulted();
+    void configSettingsAreBoundToTheirLists();
     void configRoundTripsThroughState();
 
 private:
@@ -135,6 +141,8 @@ QStringList FileControllerTest::shownNotices() const
 
 void FileControllerTest::expectNotice(const char *key)
 {
+    // A key the dictionary lacks would show an empty notice.
+    QVERIFY2(Language::instance()->dictionary.contains(key), key);
     QTRY_VERIFY2(shownNotices().contains(noticeText(key)), key);
 }
 
@@ -188,6 +196,27 @@ void FileControllerTest::proposalFollowsTheDayCounter()
 
     saveAs(proposal);
     QCOMPARE(counterTimes(), timesAfter + 1);
+}
+
+void FileControllerTest::handEditedCounterStaysUsable_data()
+{
+    QTest::addColumn<int>("storedTimes");
+    QTest::addColumn<QString>("proposal");
+    QTest::newRow("negative") << -5 << today() + "1";
+    QTest::newRow("end of int") << std::numeric_limits<int>::max() << today() + "2147483648";
+}
+
+void FileControllerTest::handEditedCounterStaysUsable()
+{
+    QFETCH(int, storedTimes);
+    QFETCH(QString, proposal);
+    QSettings counter("settings.ini", QSettings::IniFormat);
+    counter.setValue("saveData/date", today());
+    counter.setValue("saveData/times", storedTimes);
+    counter.sync();
+    QCOMPARE(controller->nextFileName(), proposal);
+    saveAs(proposal);
+    QCOMPARE(controller->nextFileName(), today() + (storedTimes < 0 ? "2" : "1"));
 }
 
 void FileControllerTest::saveWritesFileRowAndCounter()
@@ -417,6 +446,35 @@ void FileControllerTest::openAppliesFileWithWholeRange()
     QCOMPARE(data->settingsData.samplingNumber, 4);
 }
 
+void FileControllerTest::openEvaluatesUnderTheFileSettings()
+{
+    GlobalData *data = GlobalData::instance();
+    data->settingsData = {0, 1, 2, 2, 5, 0, 4, 1};
+    QList<double> samples;
+    for (int i = 0; i < 400; ++i)
+        samples << 1000.0 * std::sin(i * 0.1);
+    data->calcutateResult.measureDataList = samples;
+    saveAs("evaluated");
+    // The range on show already equals the opened profile's whole range.
+    data->settingsData = {9, 0, 0, 0, 0, 2, 3, 2};
+    data->calcutateResult.left = 0;
+    data->calcutateResult.right = samples.size() - 1;
+
+    CalculateModel calculator;
+    QStringList events;
+    connect(data, &GlobalData::calculateRangeChanged, &calculator, &CalculateModel::calculate);
+    connect(&calculator, &CalculateModel::parameterCalculated, &calculator, [&events] { events << "calculated"; });
+    connect(data, &GlobalData::measureDataListChanged, &calculator, [&events] { events << "profile"; });
+    QVERIFY(controller->openMeasurementFile("evaluated"));
+
+    QCOMPARE(events, (QStringList{"calculated", "profile"}));
+    const EvalCond &cond = data->stPara.Cond;
+    QCOMPARE(cond.ShapeOption, 1);
+    QCOMPARE(cond.FilterOption, 2);
+    QCOMPARE(cond.LcOption, 5);
+    QCOMPARE(data->stPara.RawArray.N, samples.size());
+}
+
 void FileControllerTest::unreadableFileLeavesMeasurement_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -492,6 +550,19 @@ void FileControllerTest::corruptConfigIsKeptAndDefaulted()
     QCOMPARE(copies.size(), 1);
     for (const QString &copy : copies)
         QFile::remove(GlobalConfig::instance()->fileInfoDir + "/" + copy);
+    QFile::remove(path);
+}
+
+void FileControllerTest::configSettingsAreBoundToTheirLists()
+{
+    const QString path = GlobalConfig::instance()->systemConfigPath;
+    writeFile(path, R"({"SystemConfig": {"calculateStandard": 42, "shapeRemoval": 6, "waveFilter": -3,
+                      "cutoffWavelengthC": 7, "samplingLength": 1, "samplingNumber": 4, "measureRange": 3}})");
+    controller->loadSystemConfig();
+    const SettingsData &s = GlobalData::instance()->settingsData;
+    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
+                         s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange}),
+             (QList<int>{0, 6, 0, 0, 0, 1, 4, 0}));
     QFile::remove(path);
 }
 
