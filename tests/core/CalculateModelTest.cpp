@@ -89,6 +89,21 @@ QList<double> profile(int count, double amplitude)
     return samples;
 }
 
+// A shown window over which the model's notices appear.
+struct NoticeStage {
+    NoticeStage()
+    {
+        window.resize(800, 600);
+        window.show();
+        GlobalData::instance()->noticeContainer.setParentWidget(&window);
+    }
+    ~NoticeStage() { GlobalData::instance()->noticeContainer.setParentWidget(nullptr); }
+    NoticeStage(const NoticeStage &) = delete;
+    NoticeStage &operator=(const NoticeStage &) = delete;
+
+    QWidget window;
+};
+
 void setSettings(int shape, int filter, int ls, int lc, int length, int number, int range)
 {
     SettingsData &s = GlobalData::instance()->settingsData;
@@ -125,6 +140,9 @@ private slots:
     void profileLongerThanTheRecordIsEvaluatedWithinIt();
 
 private:
+    // A real profile under the current standard's names, selected whole.
+    void loadProfile(int samples);
+
     CalculateModel model;
 };
 
@@ -138,6 +156,13 @@ void CalculateModelTest::init()
     data->settingsData.calculateStandard = 0;
     setSettings(1, 1, 1, 4, 2, 3, 0);
     data->calcutateResult = CalculateResult();
+}
+
+void CalculateModelTest::loadProfile(int samples)
+{
+    model.updateParameterNameList();
+    GlobalData::instance()->calcutateResult.measureDataList = profile(samples, 800.0);
+    GlobalData::instance()->calcutateResult.right = samples - 1;
 }
 
 void CalculateModelTest::loadsTheClippedRange_data()
@@ -389,11 +414,8 @@ void CalculateModelTest::tooShortRangeStaysUnmeasured()
 
 void CalculateModelTest::failedCalibrationKeepsTheFactor()
 {
-    QWidget window;
-    window.resize(800, 600);
-    window.show();
+    NoticeStage stage;
     GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(&window);
     data->calcutateResult.measureDataList = QVector<double>(400, 1234.0).toList();
     data->calcutateResult.right = 399;
     data->calcutateResult.parameters = measuredEntries();
@@ -410,19 +432,16 @@ void CalculateModelTest::failedCalibrationKeepsTheFactor()
     QCOMPARE(calculated.count(), 1);
     QCOMPARE(data->stPara.Cond.ParmZMag, 0.004);
 
-    QTRY_VERIFY_WITH_TIMEOUT(window.findChild<Notice *>(), 5000);
-    const Notice *notice = window.findChild<Notice *>();
+    QTRY_VERIFY_WITH_TIMEOUT(stage.window.findChild<Notice *>(), 5000);
+    const Notice *notice = stage.window.findChild<Notice *>();
     QCOMPARE(notice->findChild<QLabel *>()->text(), Language::instance()->text("calibrateFail"));
     QVERIFY(notice->styleSheet().contains("rgb(255,87,51)"));
-    data->noticeContainer.setParentWidget(nullptr);
 }
 
 void CalculateModelTest::evaluatesARealProfile()
 {
     GlobalData *data = GlobalData::instance();
-    model.updateParameterNameList();
-    data->calcutateResult.measureDataList = profile(2000, 800.0);
-    data->calcutateResult.right = 1999;
+    loadProfile(2000);
     model.calculate();
     QVERIFY(data->stPara.Valid);
 
@@ -447,14 +466,9 @@ void CalculateModelTest::evaluatesARealProfile()
 
 void CalculateModelTest::calibratesAgainstTheReferenceRa()
 {
-    QWidget window;
-    window.resize(800, 600);
-    window.show();
+    NoticeStage stage;
     GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(&window);
-    model.updateParameterNameList();
-    data->calcutateResult.measureDataList = profile(2000, 800.0);
-    data->calcutateResult.right = 1999;
+    loadProfile(2000);
     data->referenceRa = 1.6;
     // The operator's options equal the calibration's own choices, so the
     // evaluation that follows must read the reference Ra off the same profile.
@@ -472,17 +486,15 @@ void CalculateModelTest::calibratesAgainstTheReferenceRa()
     const double ra = data->calcutateResult.parameters.first().value1;
     QVERIFY2(std::abs(ra - 1.6) < 1e-3, qPrintable(QString::number(ra)));
     QVERIFY(Language::instance()->dictionary.contains("raValueCalibrationCompleted"));
-    QTRY_VERIFY_WITH_TIMEOUT(window.findChild<Notice *>(), 5000);
-    const Notice *notice = window.findChild<Notice *>();
+    QTRY_VERIFY_WITH_TIMEOUT(stage.window.findChild<Notice *>(), 5000);
+    const Notice *notice = stage.window.findChild<Notice *>();
     QCOMPARE(notice->findChild<QLabel *>()->text(), Language::instance()->text("raValueCalibrationCompleted"));
-    data->noticeContainer.setParentWidget(nullptr);
 }
 
 void CalculateModelTest::profileLongerThanTheRecordIsEvaluatedWithinIt()
 {
     GlobalData *data = GlobalData::instance();
-    model.updateParameterNameList();
-    data->calcutateResult.measureDataList = profile(25000, 800.0);
+    loadProfile(25000);
     data->calcutateResult.left = 24999;
     data->calcutateResult.right = 0;
     model.calculate();
