@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5
   libqcustomplot-dev libfftw3-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-wqy-microhei socat
+  xvfb xauth fonts-wqy-microhei socat locales
 )
 
 missing=()
@@ -26,4 +26,12 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# One locale with a decimal comma, so the tests can show that no number text
+# depends on the process locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  if [ "$(id -u)" -eq 0 ]; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
 fi
