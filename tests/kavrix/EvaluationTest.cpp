@@ -1,7 +1,7 @@
 // Whole evaluations through the public entry, the way the program calls it:
 // one allocation, then evaluations of caller-written heights, read back as
 // finished values in micrometres and millimetres.
-#include "Kavrix.h"
+#include "EvaluationRecord.h"
 #include "SyntheticProfile.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +10,11 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-enum { Gaussian = 1, Fft = 2, PcRc = 3, Dp = 4, TwoRc = 5 };
 enum { LsNone = 1, Ls2_5um = 2 };
 enum { Lc0_25 = 3, Lc0_8 = 4, Lc8 = 6 };
 
@@ -30,106 +28,62 @@ const std::string kMicrometre = "\xA6\xCC" "m";
 
 struct Options {
     int Shape = 1;
-    int Filter = Dp;
+    int Filter = DpFilter;
     int Ls = LsNone;
     int Lc = Lc8;
     double EvalLength = 2.0;
     double ZMag = 0.001;
 };
 
-class Evaluation {
-public:
-    explicit Evaluation(int extended, int capacity = 21000) : m_para(new ParaRecord())
-    {
-        m_para->Extended = extended;
-        m_para->Capacity = capacity;
-        m_para->Mode = 1;
-        kavrix(m_para.get());
-    }
-    ~Evaluation()
-    {
-        m_para->Mode = 0;
-        kavrix(m_para.get());
-    }
-    Evaluation(const Evaluation &) = delete;
-    Evaluation &operator=(const Evaluation &) = delete;
+// The program's level set, which an extended evaluation takes from the caller.
+void evaluate(Evaluation &e, const std::vector<double> &heights, const Options &o)
+{
+    const double levels[KAVRIX_LEVEL_COUNT] = {0.1, 0.15, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
+    for (double *table : {e->Cond.RmrLevel, e->Cond.Rmr2Level, e->Cond.RdcLevel})
+        std::copy(levels, levels + KAVRIX_LEVEL_COUNT, table);
+    e.run(heights, o.EvalLength, o.Filter, o.Ls, o.Lc, o.Shape, o.ZMag);
+}
 
-    ParaRecord *operator->() { return m_para.get(); }
+const ParmResult &roughness(Evaluation &e, int slot) { return e->Results[KAVRIX_R_FIRST + slot]; }
+const ParmResult &motif(Evaluation &e, int slot) { return e->Results[KAVRIX_MOTIF_FIRST + slot]; }
+const ParmResult &materialRatio(Evaluation &e, int slot) { return e->Results[KAVRIX_MR_FIRST + slot]; }
 
-    void run(const std::vector<double> &heights, const Options &o)
-    {
-        m_para->RawArray.N = static_cast<int>(heights.size());
-        std::copy(heights.begin(), heights.end(), m_para->RawArray.Y);
-        EvalCond &cond = m_para->Cond;
-        cond.ShapeOption = o.Shape;
-        cond.FilterOption = o.Filter;
-        cond.LsOption = o.Ls;
-        cond.LcOption = o.Lc;
-        cond.EvalLength = o.EvalLength;
-        cond.ParmZMag = o.ZMag;
-        cond.Standard = 5;
-        cond.ExtParm1 = -1;
-        cond.ExtParm2 = -1;
-        cond.MrFactorSet = 0;
-        cond.ShapeParm = 10;
-        const double levels[KAVRIX_LEVEL_COUNT] = {0.1, 0.15, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
-        for (double *table : {cond.RmrLevel, cond.Rmr2Level, cond.RdcLevel})
-            std::copy(levels, levels + KAVRIX_LEVEL_COUNT, table);
-        m_para->Mode = 2;
-        kavrix(m_para.get());
-    }
-
-    const ParmResult &r(int slot) { return m_para->Results[KAVRIX_R_FIRST + slot]; }
-    const ParmResult &motif(int slot) { return m_para->Results[KAVRIX_MOTIF_FIRST + slot]; }
-    const ParmResult &mr(int slot) { return m_para->Results[KAVRIX_MR_FIRST + slot]; }
-
-    std::vector<const DataArray *> curves()
-    {
-        ParaRecord &p = *m_para;
-        return {&p.RawArray, &p.FormArray,   &p.PArray,       &p.RArray,        &p.WArray,
-                &p.ExtraArray1, &p.ExtraArray2, &p.SpectrumArray, &p.AbbottArray, &p.AmplitudeArray};
-    }
-
-    // Every value of the switched-on families finite, every text terminated
-    // inside its field and a number.
-    void expectCleanResults(const std::string &where)
-    {
-        const ParaRecord &p = *m_para;
-        const struct {
-            int On, First, Count;
-        } families[] = {{p.ROn, KAVRIX_R_FIRST, p.RCount},       {p.WOn, KAVRIX_W_FIRST, p.WCount},
-                        {p.POn, KAVRIX_P_FIRST, p.PCount},       {p.MrOn, KAVRIX_MR_FIRST, p.MrCount},
-                        {p.MotifOn, KAVRIX_MOTIF_FIRST, p.MotifCount}};
-        for (const auto &family : families) {
-            for (int entry = family.First; family.On == 1 && entry < family.First + family.Count; ++entry) {
-                const ParmResult &res = p.Results[entry];
-                EXPECT_TRUE(std::isfinite(res.Value1) && std::isfinite(res.Value2)) << where << " entry " << entry;
-                for (const char *text : {res.ValueUnit1, res.ValueUnit2}) {
-                    ASSERT_NE(std::memchr(text, '\0', KAVRIX_TEXT_SIZE), nullptr) << where << " entry " << entry;
-                    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')
-                        << where << " entry " << entry << ": " << text;
-                }
+// Every value of the switched-on families finite, every text terminated
+// inside its field and a number.
+void expectCleanResults(Evaluation &e, const std::string &where)
+{
+    const ParaRecord &p = *e.operator->();
+    const struct {
+        int On, First, Count;
+    } families[] = {{p.ROn, KAVRIX_R_FIRST, p.RCount},       {p.WOn, KAVRIX_W_FIRST, p.WCount},
+                    {p.POn, KAVRIX_P_FIRST, p.PCount},       {p.MrOn, KAVRIX_MR_FIRST, p.MrCount},
+                    {p.MotifOn, KAVRIX_MOTIF_FIRST, p.MotifCount}};
+    for (const auto &family : families) {
+        for (int entry = family.First; family.On == 1 && entry < family.First + family.Count; ++entry) {
+            const ParmResult &res = p.Results[entry];
+            EXPECT_TRUE(std::isfinite(res.Value1) && std::isfinite(res.Value2)) << where << " entry " << entry;
+            for (const char *text : {res.ValueUnit1, res.ValueUnit2}) {
+                ASSERT_NE(std::memchr(text, '\0', KAVRIX_TEXT_SIZE), nullptr) << where << " entry " << entry;
+                EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')
+                    << where << " entry " << entry << ": " << text;
             }
         }
     }
+}
 
-    // Every curve finite over its N (positions are only written for some).
-    void expectCleanCurves(const std::string &where)
-    {
-        for (const DataArray *curve : curves()) {
-            if (curve->Y == nullptr)
-                continue;
+// Every curve that holds points finite; positions where the stages write them.
+void expectCleanCurves(Evaluation &e, const std::string &where)
+{
+    for (const DataArray *curve : {&e->ExtraArray1, &e->ExtraArray2, &e->SpectrumArray}) {
+        if (curve->Y != nullptr) {
             EXPECT_TRUE(allFinite(curve->Y, curve->N)) << where;
         }
-        for (const DataArray *curve : {&m_para->RawArray, &m_para->FormArray, &m_para->PArray,
-                                       &m_para->RArray, &m_para->WArray, &m_para->AbbottArray,
-                                       &m_para->AmplitudeArray})
-            EXPECT_TRUE(allFinite(curve->X, curve->N)) << where;
     }
-
-private:
-    std::unique_ptr<ParaRecord> m_para;
-};
+    for (const DataArray *curve : e.plottedCurves()) {
+        EXPECT_TRUE(allFinite(curve->Y, curve->N)) << where;
+        EXPECT_TRUE(allFinite(curve->X, curve->N)) << where;
+    }
+}
 
 std::vector<double> periodic(int n, double period, double amplitude, const std::function<double(double)> &shape)
 {
@@ -185,36 +139,36 @@ TEST(Evaluation, AnalyticProfilesGiveTheirRoughness)
         int Lc;
         double Ra, Rq, Rku;
     } cases[] = {
-        {"cosine DP", cosine, Dp, Lc8, 2.0 * a / M_PI, a / std::sqrt(2.0), 1.5},
-        {"cosine Gaussian", cosine, Gaussian, Lc0_25, 2.0 * a / M_PI, a / std::sqrt(2.0), 1.5},
-        {"triangle DP", triangle, Dp, Lc8, a / 2.0, a / std::sqrt(3.0), 1.8},
+        {"cosine DP", cosine, DpFilter, Lc8, 2.0 * a / M_PI, a / std::sqrt(2.0), 1.5},
+        {"cosine Gaussian", cosine, GaussianFilter, Lc0_25, 2.0 * a / M_PI, a / std::sqrt(2.0), 1.5},
+        {"triangle DP", triangle, DpFilter, Lc8, a / 2.0, a / std::sqrt(3.0), 1.8},
     };
     for (const auto &c : cases) {
         Evaluation e(0);
         Options o;
         o.Filter = c.Filter;
         o.Lc = c.Lc;
-        e.run(periodic(kPoints, kPeriodPoints, kAmplitude / o.ZMag, c.Shape), o);
+        evaluate(e, periodic(kPoints, kPeriodPoints, kAmplitude / o.ZMag, c.Shape), o);
         ASSERT_EQ(e->Valid, 1) << c.Name;
-        EXPECT_EQ(e->RArray.N, c.Filter == Gaussian ? kPoints - 2500 : kPoints) << c.Name;
+        EXPECT_EQ(e->RArray.N, c.Filter == GaussianFilter ? kPoints - 2500 : kPoints) << c.Name;
 
-        expectWithin(e.r(Ra).Value1, c.Ra, 0.005, std::string(c.Name) + " Ra");
-        expectWithin(e.r(Rq).Value1, c.Rq, 0.005, std::string(c.Name) + " Rq");
-        expectWithin(e.r(Rku).Value1, c.Rku, 0.005, std::string(c.Name) + " Rku");
-        EXPECT_NEAR(e.r(Rsk).Value1, 0.0, 0.005) << c.Name;
-        expectWithin(e.r(Rp).Value1, a, 0.005, std::string(c.Name) + " Rp");
-        expectWithin(e.r(Rv).Value1, a, 0.005, std::string(c.Name) + " Rv");
-        EXPECT_EQ(e.r(Rz).Value1, e.r(Rt).Value1) << c.Name;
-        expectWithin(e.r(RSm).Value1, kPeriodMm, 0.005, std::string(c.Name) + " RSm");
-        expectWithin(e.r(RS).Value1, kPeriodMm, 0.005, std::string(c.Name) + " RS");
-        expectWithin(e.r(RSm).Value2, kPeriodMm / 25.4, 0.005, std::string(c.Name) + " RSm inch");
+        expectWithin(roughness(e, Ra).Value1, c.Ra, 0.005, std::string(c.Name) + " Ra");
+        expectWithin(roughness(e, Rq).Value1, c.Rq, 0.005, std::string(c.Name) + " Rq");
+        expectWithin(roughness(e, Rku).Value1, c.Rku, 0.005, std::string(c.Name) + " Rku");
+        EXPECT_NEAR(roughness(e, Rsk).Value1, 0.0, 0.005) << c.Name;
+        expectWithin(roughness(e, Rp).Value1, a, 0.005, std::string(c.Name) + " Rp");
+        expectWithin(roughness(e, Rv).Value1, a, 0.005, std::string(c.Name) + " Rv");
+        EXPECT_EQ(roughness(e, Rz).Value1, roughness(e, Rt).Value1) << c.Name;
+        expectWithin(roughness(e, RSm).Value1, kPeriodMm, 0.005, std::string(c.Name) + " RSm");
+        expectWithin(roughness(e, RS).Value1, kPeriodMm, 0.005, std::string(c.Name) + " RS");
+        expectWithin(roughness(e, RSm).Value2, kPeriodMm / 25.4, 0.005, std::string(c.Name) + " RSm inch");
         // Peaks per 10 mm of the curve as it came out of the filter: a
         // length taken from the unshortened profile would read 25 % low.
-        expectWithin(e.r(Pc).Value1, 10.0 / kPeriodMm, 0.015, std::string(c.Name) + " Pc");
-        expectWithin(e.r(Ra).Value2, e.r(Ra).Value1 * 39.3700787402, 1e-9, std::string(c.Name) + " Ra inch");
+        expectWithin(roughness(e, Pc).Value1, 10.0 / kPeriodMm, 0.015, std::string(c.Name) + " Pc");
+        expectWithin(roughness(e, Ra).Value2, roughness(e, Ra).Value1 * 39.3700787402, 1e-9, std::string(c.Name) + " Ra inch");
         char text[KAVRIX_TEXT_SIZE];
-        std::snprintf(text, sizeof text, "%.3f %s", e.r(Ra).Value1, kMicrometre.c_str());
-        EXPECT_STREQ(e.r(Ra).ValueUnit1, text) << c.Name;
+        std::snprintf(text, sizeof text, "%.3f %s", roughness(e, Ra).Value1, kMicrometre.c_str());
+        EXPECT_STREQ(roughness(e, Ra).ValueUnit1, text) << c.Name;
     }
 }
 
@@ -224,15 +178,15 @@ TEST(Evaluation, SlopesAndLengthRatioAreTrueRatiosOfMicrometres)
     const double peakSlope = kAmplitude * 2.0 * M_PI / periodUm;
     Evaluation e(1);
     Options o;
-    e.run(periodic(kPoints, kPeriodPoints, kAmplitude / o.ZMag, cosine), o);
+    evaluate(e, periodic(kPoints, kPeriodPoints, kAmplitude / o.ZMag, cosine), o);
     ASSERT_EQ(e->Valid, 1);
-    expectWithin(e.r(RDa).Value1, 2.0 * peakSlope / M_PI, 0.005, "mean slope");
-    expectWithin(e.r(RDq).Value1, peakSlope / std::sqrt(2.0), 0.005, "rms slope");
-    EXPECT_EQ(e.r(RDq).Value2, e.r(RDq).Value1);
-    expectWithin(e.r(RLa).Value1, kPeriodMm, 0.005, "mean wavelength");
-    expectWithin(e.r(RLq).Value1, kPeriodMm, 0.005, "rms wavelength");
+    expectWithin(roughness(e, RDa).Value1, 2.0 * peakSlope / M_PI, 0.005, "mean slope");
+    expectWithin(roughness(e, RDq).Value1, peakSlope / std::sqrt(2.0), 0.005, "rms slope");
+    EXPECT_EQ(roughness(e, RDq).Value2, roughness(e, RDq).Value1);
+    expectWithin(roughness(e, RLa).Value1, kPeriodMm, 0.005, "mean wavelength");
+    expectWithin(roughness(e, RLq).Value1, kPeriodMm, 0.005, "rms wavelength");
     const double lr = cosineLengthRatio(kAmplitude, periodUm);
-    expectWithin(e.r(Lr).Value1, lr, 0.002, "roughness lr");
+    expectWithin(roughness(e, Lr).Value1, lr, 0.002, "roughness lr");
     expectWithin(e->Results[KAVRIX_P_FIRST + 15].Value1, lr, 0.002, "primary lr");
 }
 
@@ -243,21 +197,21 @@ TEST(Evaluation, FlatProfileHasLengthRatioOneAndNoNaN)
             const std::string where = "extended " + std::to_string(extended) + " level " + std::to_string(level);
             Evaluation e(extended);
             Options o;
-            o.Filter = Gaussian;
+            o.Filter = GaussianFilter;
             o.Lc = Lc0_8;
             o.Ls = Ls2_5um;
-            e.run(std::vector<double>(4000, level), o);
+            evaluate(e, std::vector<double>(4000, level), o);
             ASSERT_EQ(e->Valid, 1) << where;
-            EXPECT_EQ(e.r(Lr).Value1, 1.0) << where;
-            EXPECT_STREQ(e.r(Lr).ValueUnit1, "1.000 ") << where;
+            EXPECT_EQ(roughness(e, Lr).Value1, 1.0) << where;
+            EXPECT_STREQ(roughness(e, Lr).ValueUnit1, "1.000 ") << where;
             if (level == 0.0) {
-                EXPECT_STREQ(e.r(Ra).ValueUnit1, ("0 " + kMicrometre).c_str()) << where;
+                EXPECT_STREQ(roughness(e, Ra).ValueUnit1, ("0 " + kMicrometre).c_str()) << where;
             }
             if (extended == 1) {
                 EXPECT_EQ(e->Results[KAVRIX_P_FIRST + 15].Value1, 1.0) << where;
             }
-            e.expectCleanResults(where);
-            e.expectCleanCurves(where);
+            expectCleanResults(e, where);
+            expectCleanCurves(e, where);
         }
     }
 }
@@ -270,12 +224,12 @@ TEST(Evaluation, ExtendedEvaluationFillsEveryGroupAndCurve)
     const int n = 8000;
     Evaluation e(1);
     Options o;
-    o.Filter = Gaussian;
+    o.Filter = GaussianFilter;
     o.Lc = Lc0_25;
     o.Ls = Ls2_5um;
     o.EvalLength = 4.0;
     o.ZMag = 0.01;
-    e.run(syntheticProfile(n, {{100.0, 80.0}, {4000.0, 30.0}}, 0.05, 10.0), o);
+    evaluate(e, syntheticProfile(n, {{100.0, 80.0}, {4000.0, 30.0}}, 0.05, 10.0), o);
     ASSERT_EQ(e->Valid, 1);
     const int shortened = n - 2 * 5 - 2 * 500;
     EXPECT_EQ(e->RArray.N, shortened);
@@ -293,23 +247,23 @@ TEST(Evaluation, ExtendedEvaluationFillsEveryGroupAndCurve)
     EXPECT_GT(e->Results[KAVRIX_W_FIRST + 8].Value1, 0.0);
     EXPECT_GT(e->Results[KAVRIX_P_FIRST].Value1, 0.0);
     // The primary profile holds both waves, the roughness only the short one.
-    EXPECT_GT(e->Results[KAVRIX_P_FIRST + 7].Value1, e.r(Rt).Value1);
-    expectWithin(e.r(Ra).Value1, 0.8 * 2.0 / M_PI, 0.05, "Ra");
+    EXPECT_GT(e->Results[KAVRIX_P_FIRST + 7].Value1, roughness(e, Rt).Value1);
+    expectWithin(roughness(e, Ra).Value1, 0.8 * 2.0 / M_PI, 0.05, "Ra");
 
-    EXPECT_GT(e.motif(Nr).Value1, 5.0);
-    EXPECT_DOUBLE_EQ(e.motif(Cpm).Value1, e.motif(Ncrx).Value1 / e.motif(Nr).Value1);
-    expectWithin(e.motif(Ar).Value1, 0.05, 0.1, "AR");
+    EXPECT_GT(motif(e, Nr).Value1, 5.0);
+    EXPECT_DOUBLE_EQ(motif(e, Cpm).Value1, motif(e, Ncrx).Value1 / motif(e, Nr).Value1);
+    expectWithin(motif(e, Ar).Value1, 0.05, 0.1, "AR");
 
-    EXPECT_GT(e.mr(Rk).Value1, 0.0);
-    EXPECT_GT(e.mr(Rpk).Value1, 0.0);
-    EXPECT_GT(e.mr(Rvk).Value1, 0.0);
-    EXPECT_LT(e.mr(Mr1).Value1, e.mr(Mr2).Value1);
+    EXPECT_GT(materialRatio(e, Rk).Value1, 0.0);
+    EXPECT_GT(materialRatio(e, Rpk).Value1, 0.0);
+    EXPECT_GT(materialRatio(e, Rvk).Value1, 0.0);
+    EXPECT_LT(materialRatio(e, Mr1).Value1, materialRatio(e, Mr2).Value1);
     for (int slot = Rmr0 + 1; slot <= Rmr10; ++slot)
-        EXPECT_LE(e.mr(slot).Value1, e.mr(slot - 1).Value1) << slot;
-    EXPECT_GT(e.mr(Rmr0).Value1, e.mr(Rmr10).Value1);
+        EXPECT_LE(materialRatio(e, slot).Value1, materialRatio(e, slot - 1).Value1) << slot;
+    EXPECT_GT(materialRatio(e, Rmr0).Value1, materialRatio(e, Rmr10).Value1);
 
-    e.expectCleanResults("extended");
-    e.expectCleanCurves("extended");
+    expectCleanResults(e, "extended");
+    expectCleanCurves(e, "extended");
 }
 
 TEST(Evaluation, SixRetainedPeaksMakeFiveRoughnessMotifs)
@@ -322,15 +276,15 @@ TEST(Evaluation, SixRetainedPeaksMakeFiveRoughnessMotifs)
     Evaluation e(1);
     Options o;
     o.Ls = LsNone;
-    e.run(periodic(points, period, 1000.0, cosine), o);
+    evaluate(e, periodic(points, period, 1000.0, cosine), o);
     ASSERT_EQ(e->Valid, 1);
-    EXPECT_EQ(e.motif(Nr).Value1, 5.0);
-    EXPECT_EQ(e.motif(Ncrx).Value1, 6.0);
-    EXPECT_DOUBLE_EQ(e.motif(Cpm).Value1, 6.0 / 5.0);
-    EXPECT_STREQ(e.motif(Cpm).ValueUnit1, "1 ");
-    expectWithin(e.motif(Ar).Value1, (period + 1) * o.EvalLength / points, 1e-9, "AR");
+    EXPECT_EQ(motif(e, Nr).Value1, 5.0);
+    EXPECT_EQ(motif(e, Ncrx).Value1, 6.0);
+    EXPECT_DOUBLE_EQ(motif(e, Cpm).Value1, 6.0 / 5.0);
+    EXPECT_STREQ(motif(e, Cpm).ValueUnit1, "1 ");
+    expectWithin(motif(e, Ar).Value1, (period + 1) * o.EvalLength / points, 1e-9, "AR");
     for (int slot = Aw; slot <= Saw; ++slot)
-        EXPECT_EQ(e.motif(slot).Value1, 0.0) << slot;
+        EXPECT_EQ(motif(e, slot).Value1, 0.0) << slot;
 }
 
 TEST(Evaluation, ShortestAndLongestProfilesRunCleanWithEveryFilterAndForm)
@@ -347,7 +301,7 @@ TEST(Evaluation, ShortestAndLongestProfilesRunCleanWithEveryFilterAndForm)
             syntheticProfile(s.N, {{s.N / 7.0, 100.0}, {s.N / 2.0, 300.0}}, 1.0, 10.0);
         for (int extended : {0, 1}) {
             Evaluation e(extended);
-            for (int filter = Gaussian; filter <= TwoRc; ++filter) {
+            for (int filter = GaussianFilter; filter <= TwoRcFilter; ++filter) {
                 for (int shape = 1; shape <= 6; ++shape) {
                     const std::string where = std::to_string(s.N) + " points, extended " +
                                               std::to_string(extended) + ", filter " + std::to_string(filter) +
@@ -358,10 +312,10 @@ TEST(Evaluation, ShortestAndLongestProfilesRunCleanWithEveryFilterAndForm)
                     o.Ls = Ls2_5um;
                     o.Lc = s.Lc;
                     o.EvalLength = s.Length;
-                    e.run(profile, o);
+                    evaluate(e, profile, o);
                     ASSERT_EQ(e->Valid, 1) << where;
-                    e.expectCleanResults(where);
-                    e.expectCleanCurves(where);
+                    expectCleanResults(e, where);
+                    expectCleanCurves(e, where);
                 }
             }
         }
@@ -382,26 +336,26 @@ TEST(Evaluation, DefaultProgramSettingsGiveSaneRoughness)
     o.Lc = 0;
     o.EvalLength = 4.0;
     o.ZMag = 0.01;
-    e.run(syntheticProfile(16000, {{200.0, amplitude / o.ZMag}, {16000.0, 50.0}}, 0.02, 3.0), o);
+    evaluate(e, syntheticProfile(16000, {{200.0, amplitude / o.ZMag}, {16000.0, 50.0}}, 0.02, 3.0), o);
     ASSERT_EQ(e->Valid, 1);
-    EXPECT_EQ(e->Cond.FilterType, Dp);
+    EXPECT_EQ(e->Cond.FilterType, DpFilter);
     EXPECT_EQ(e->Cond.ShapeMode, 1);
     EXPECT_DOUBLE_EQ(e->Cond.Lc, 16000 * 0.8 / 4.0);
     EXPECT_DOUBLE_EQ(e->Cond.Ls, 16000 * 0.0025 / 4.0);
 
-    expectWithin(e.r(Ra).Value1, 0.5, 0.05, "Ra");
-    expectWithin(e.r(Rq).Value1, amplitude / std::sqrt(2.0), 0.05, "Rq");
-    EXPECT_NEAR(e.r(Rsk).Value1, 0.0, 0.2);
-    expectWithin(e.r(Rku).Value1, 1.5, 0.1, "Rku");
-    EXPECT_GT(e.r(Rz).Value1, 2.0 * amplitude * 0.95);
-    EXPECT_LT(e.r(Rz).Value1, 2.0 * amplitude * 1.3);
-    expectWithin(e.r(RSm).Value1, 0.05, 0.02, "RSm");
-    EXPECT_GT(e.r(Lr).Value1, 1.0);
-    EXPECT_LT(e.r(Lr).Value1, 1.01);
-    EXPECT_GT(e.mr(Rk).Value1, 0.0);
-    EXPECT_LT(e.mr(Rk).Value1, e.r(Rz).Value1);
-    const std::string raText = e.r(Ra).ValueUnit1;
+    expectWithin(roughness(e, Ra).Value1, 0.5, 0.05, "Ra");
+    expectWithin(roughness(e, Rq).Value1, amplitude / std::sqrt(2.0), 0.05, "Rq");
+    EXPECT_NEAR(roughness(e, Rsk).Value1, 0.0, 0.2);
+    expectWithin(roughness(e, Rku).Value1, 1.5, 0.1, "Rku");
+    EXPECT_GT(roughness(e, Rz).Value1, 2.0 * amplitude * 0.95);
+    EXPECT_LT(roughness(e, Rz).Value1, 2.0 * amplitude * 1.3);
+    expectWithin(roughness(e, RSm).Value1, 0.05, 0.02, "RSm");
+    EXPECT_GT(roughness(e, Lr).Value1, 1.0);
+    EXPECT_LT(roughness(e, Lr).Value1, 1.01);
+    EXPECT_GT(materialRatio(e, Rk).Value1, 0.0);
+    EXPECT_LT(materialRatio(e, Rk).Value1, roughness(e, Rz).Value1);
+    const std::string raText = roughness(e, Ra).ValueUnit1;
     EXPECT_EQ(raText.substr(raText.size() - kMicrometre.size()), kMicrometre);
-    e.expectCleanResults("defaults");
-    e.expectCleanCurves("defaults");
+    expectCleanResults(e, "defaults");
+    expectCleanCurves(e, "defaults");
 }
