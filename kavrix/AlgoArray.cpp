@@ -13,25 +13,47 @@ bool validOrder(int order)
 
 // Order 0 puts the higher height first, order 1 the lower; on equal heights
 // the right run's element goes first.
-bool takeLeft(double left, double right, int order)
+struct Higher {
+    bool operator()(double left, double right) const { return left > right; }
+};
+struct Lower {
+    bool operator()(double left, double right) const { return right > left; }
+};
+
+// Short runs are sorted by insertion, which is faster there and, by moving
+// each height in front of its equals, orders equal heights as the merge does.
+constexpr int kInsertionRun = 16;
+
+template <typename TakeLeft>
+void insertionSortRange(double *array, int lo, int hi, TakeLeft takeLeft)
 {
-    return order == AlgoSortDesc ? left > right : right > left;
+    for (int i = lo + 1; i <= hi; ++i) {
+        const double value = array[i];
+        int j = i;
+        while (j > lo && !takeLeft(array[j - 1], value)) {
+            array[j] = array[j - 1];
+            --j;
+        }
+        array[j] = value;
+    }
 }
 
-void mergeSortRange(double *array, int lo, int hi, double *work, int order)
+template <typename TakeLeft>
+void mergeSortRange(double *array, int lo, int hi, double *work, TakeLeft takeLeft)
 {
-    if (lo >= hi) {
+    if (hi - lo < kInsertionRun) {
+        insertionSortRange(array, lo, hi, takeLeft);
         return;
     }
     const int mid = lo + (hi - lo) / 2;
-    mergeSortRange(array, lo, mid, work, order);
-    mergeSortRange(array, mid + 1, hi, work, order);
+    mergeSortRange(array, lo, mid, work, takeLeft);
+    mergeSortRange(array, mid + 1, hi, work, takeLeft);
 
     int left = lo;
     int right = mid + 1;
     int k = lo;
     while (left <= mid && right <= hi) {
-        if (takeLeft(array[left], array[right], order)) {
+        if (takeLeft(array[left], array[right])) {
             work[k++] = array[left++];
         } else {
             work[k++] = array[right++];
@@ -88,7 +110,11 @@ void algoMergeSort(double *array, int lo, int hi, double *work, int order)
     if (!validOrder(order) || !array || !work) {
         return;
     }
-    mergeSortRange(array, lo, hi, work, order);
+    if (order == AlgoSortDesc) {
+        mergeSortRange(array, lo, hi, work, Higher());
+    } else {
+        mergeSortRange(array, lo, hi, work, Lower());
+    }
 }
 
 void algoSortArray(const DataArray *in, DataArray *out, int order)

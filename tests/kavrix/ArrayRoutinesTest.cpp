@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -66,6 +68,24 @@ TEST(ArrayRoutines, SortOrdersAndAliasing)
         Curve viaQsort({1, 2, 3, -4, 2});
         algoQsortArray(curve(viaQsort), curve(viaQsort), c.order);
         EXPECT_EQ(viaQsort.y, c.expected) << "qsort, order " << c.order;
+    }
+}
+
+TEST(ArrayRoutines, LongCurvesWithRepeatedHeightsSortFully)
+{
+    // Long enough for every run length the sort treats differently.
+    std::vector<double> heights(1001);
+    for (std::size_t i = 0; i < heights.size(); ++i)
+        heights[i] = static_cast<double>((i * 7919) % 97) - 48.0;
+    for (int order : {AlgoSortDesc, AlgoSortAsc}) {
+        Curve in(heights);
+        algoSortArray(curve(in), curve(in), order);
+        std::vector<double> expected = heights;
+        if (order == AlgoSortDesc)
+            std::sort(expected.begin(), expected.end(), std::greater<double>());
+        else
+            std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(in.y, expected) << "order " << order;
     }
 }
 
