@@ -70,6 +70,7 @@ int main(int argc, char *argv[])
         {"glue", "Fault: frames are written two at a time."},
         {"duplicate-package", "Fault: every profile package is sent twice."},
         {"patterns-in-data", "Put the header and tail byte patterns among the samples."},
+        {"package-faults-only", "Fault: loss, wrong CRCs and garbage hit only profile packages."},
         {"silent-after", "Fault: stop answering after this many seconds.", "s", "0"},
         {"vanish-after", "Fault: remove the port after this many seconds.", "s", "0"},
     };
@@ -95,6 +96,7 @@ int main(int argc, char *argv[])
     faults.garbageEvery = intOption(parser, "garbage");
     faults.split = parser.isSet("split");
     faults.glue = parser.isSet("glue");
+    faults.packagesOnly = parser.isSet("package-faults-only");
     unit.line()->setFaults(faults);
 
     auto *terminal = new PseudoTerminal(&app);
