@@ -252,40 +252,40 @@ void NetworkController::setMoterConnectStatus(bool status)
     emit moterConnectStatusChanged(status);
 }
 
+void NetworkController::assignFlag(bool &flag, bool status, void (NetworkController::*changed)(bool))
+{
+    flag = status;
+    emit(this->*changed)(status);
+}
+
 void NetworkController::setSnMatchStatus(bool status)
 {
-    snMatchStatus = status;
-    emit snMatchStatusChanged(status);
+    assignFlag(snMatchStatus, status, &NetworkController::snMatchStatusChanged);
 }
 
 void NetworkController::setMoterMoveStatus(bool status)
 {
-    moterMoveStatus = status;
-    emit moterMoveStatusChanged(status);
+    assignFlag(moterMoveStatus, status, &NetworkController::moterMoveStatusChanged);
 }
 
 void NetworkController::setMoterMeasureStatus(bool status)
 {
-    moterMeasureStatus = status;
-    emit moterMeasureStatusChanged(status);
+    assignFlag(moterMeasureStatus, status, &NetworkController::moterMeasureStatusChanged);
 }
 
 void NetworkController::setRecvMeasureResultStatus(bool status)
 {
-    recvMeasureResultStatus = status;
-    emit recvMeasureResultStatusChanged(status);
+    assignFlag(recvMeasureResultStatus, status, &NetworkController::recvMeasureResultStatusChanged);
 }
 
 void NetworkController::setCalibrationStatus(bool status)
 {
-    calibrationStatus = status;
-    emit calibrationStatusChanged(status);
+    assignFlag(calibrationStatus, status, &NetworkController::calibrationStatusChanged);
 }
 
 void NetworkController::setCurrentCalibrationStatus(bool status)
 {
-    currentCalibrationStatus = status;
-    emit currentCalibrationStatusChanged(status);
+    assignFlag(currentCalibrationStatus, status, &NetworkController::currentCalibrationStatusChanged);
 }
 
 void NetworkController::printStatus() const

@@ -154,6 +154,8 @@ private:
     // for a calibration later.
     void endRunWithoutProfile();
     void setCurrentCalibrationStatus(bool status);
+    // These flags announce every assignment, changed or not.
+    void assignFlag(bool &flag, bool status, void (NetworkController::*changed)(bool));
 
     quint32 totalNumber = 0;
     int packageSize = 0;

@@ -1,4 +1,5 @@
 #include "NoticeRecorder.h"
+#include "ShortIntervals.h"
 
 #include "CalculateController.h"
 #include "CalculateModel.h"
@@ -27,17 +28,6 @@ namespace {
 constexpr float kUnitFactor = 0.0254189f;
 constexpr int kProfileSamples = 21000;
 constexpr int kFetchTimeoutMs = 30000;
-
-NetworkController::Intervals shortIntervals()
-{
-    NetworkController::Intervals intervals;
-    intervals.probeMs = 300;
-    intervals.heartBeatMs = 400;
-    intervals.packageTimeoutMs = 300;
-    intervals.needlePollMs = 1000;
-    intervals.factorAcknowledgeMs = 1000;
-    return intervals;
-}
 
 // The simulator program on a pseudo-terminal of its own, as a separate
 // process the way it runs beside the program.

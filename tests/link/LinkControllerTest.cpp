@@ -1,4 +1,5 @@
 #include "NoticeRecorder.h"
+#include "ShortIntervals.h"
 
 #include "DriveUnit.h"
 #include "FaultyLine.h"
@@ -30,19 +31,6 @@ DriveUnit::Timing fastTiming()
     timing.returnMs = 100;
     timing.calibrationMs = 50;
     return timing;
-}
-
-NetworkController::Intervals shortIntervals()
-{
-    NetworkController::Intervals intervals;
-    // Longer than the send pacing, so a candidate gets its heartbeat out
-    // before the next probe replaces it.
-    intervals.probeMs = 300;
-    intervals.heartBeatMs = 400;
-    intervals.packageTimeoutMs = 300;
-    intervals.needlePollMs = 1000;
-    intervals.factorAcknowledgeMs = 800;
-    return intervals;
 }
 
 // A drive unit in this process behind a real pseudo-terminal, announced
