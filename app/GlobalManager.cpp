@@ -9,6 +9,7 @@
 #include "GlobalData.h"
 #include "MeasureController.h"
 #include "MeasureModel.h"
+#include "NetworkController.h"
 #include "SettingsModel.h"
 #include "SetupController.h"
 #include "SetupModel.h"
@@ -56,6 +57,8 @@ void GlobalManager::createObjects()
     calculateModel = new CalculateModel(this);
     calculateController->setCalculateModel(calculateModel);
 
+    networkController = new NetworkController(this);
+
     fileController = new FileController(this);
     fileModel = new FileModel(this);
     fileController->setFileModel(fileModel);
@@ -79,6 +82,12 @@ void GlobalManager::connectObjects()
             calculateController, &CalculateController::calculate);
     connect(settingsModel, &SettingsModel::cutoffWavelengthCChanged,
             calculateController, &CalculateController::calculate);
+    connect(networkController, &NetworkController::dataReceiveCompleted, networkController, [this] {
+        calculateController->calculate();
+        fileController->onDataReceiveCompleted();
+    }, Qt::DirectConnection);
+    connect(calculateModel, &CalculateModel::calibrationFactorUpdated,
+            networkController, &NetworkController::updateCalibrationFactor, Qt::DirectConnection);
 }
 
 void GlobalManager::releaseObjects()
@@ -95,6 +104,7 @@ void GlobalManager::releaseObjects()
     setupModel = nullptr;
     calculateController = nullptr;
     calculateModel = nullptr;
+    networkController = nullptr;
     fileController = nullptr;
     fileModel = nullptr;
     sqliteService = nullptr;

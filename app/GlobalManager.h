@@ -11,6 +11,7 @@ class FileController;
 class FileModel;
 class MeasureController;
 class MeasureModel;
+class NetworkController;
 class SettingsModel;
 class SetupController;
 class SetupModel;
@@ -33,6 +34,7 @@ public:
     SetupModel *setupModel = nullptr;
     CalculateController *calculateController = nullptr;
     CalculateModel *calculateModel = nullptr;
+    NetworkController *networkController = nullptr;
     FileController *fileController = nullptr;
     FileModel *fileModel = nullptr;
     SqliteService *sqliteService = nullptr;

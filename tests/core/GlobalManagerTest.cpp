@@ -10,6 +10,7 @@
 #include "Language.h"
 #include "MeasureController.h"
 #include "MeasureModel.h"
+#include "NetworkController.h"
 #include "SettingsModel.h"
 #include "SetupController.h"
 #include "SetupModel.h"
@@ -59,7 +60,7 @@ void GlobalManagerTest::createsTheGraphOnce()
     expected << manager->dataManagementController << manager->dataManagementModel
              << manager->measureController << manager->measureModel << manager->settingsModel
              << manager->setupController << manager->setupModel << manager->calculateController
-             << manager->calculateModel << manager->fileController << manager->fileModel
+             << manager->calculateModel << manager->networkController << manager->fileController << manager->fileModel
              << manager->sqliteService;
     QVERIFY(!expected.contains(nullptr));
     QCOMPARE(manager->children(), expected);

@@ -1,6 +1,7 @@
 #include "FaultyLine.h"
 
 #include "ProtocolFrame.h"
+#include "ProtocolIds.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -15,6 +16,13 @@ constexpr int kGlueWaitMs = 150;
 bool every(int count, int n)
 {
     return n > 0 && count % n == 0;
+}
+
+bool isProfilePackage(const QByteArray &frame)
+{
+    ProtocolFrame parsed;
+    parseFrame(parsed, frame);
+    return parsed.functionType == FunctionType::GetOnePacket;
 }
 
 }
@@ -48,14 +56,16 @@ void FaultyLine::send(QByteArray frame)
 {
     if (lineFaults.silent)
         return;
-    ++frameCount;
-    if (every(frameCount, lineFaults.loseEvery)) {
+    const bool damageable = !lineFaults.packagesOnly || isProfilePackage(frame);
+    if (damageable)
+        ++frameCount;
+    if (damageable && every(frameCount, lineFaults.loseEvery)) {
         qDebug() << "simulator: frame lost" << frameCount;
         return;
     }
-    if (every(frameCount, lineFaults.badCrcEvery))
+    if (damageable && every(frameCount, lineFaults.badCrcEvery))
         frame[frame.size() - 6] = char(frame.at(frame.size() - 6) ^ 0x5A);
-    if (every(frameCount, lineFaults.garbageEvery)) {
+    if (damageable && every(frameCount, lineFaults.garbageEvery)) {
         // Noise with a broken header in it, as a line glitch would leave.
         QByteArray noise = QByteArray::fromHex("00FF") + frameHeaderBytes().left(3);
         for (int i = 0; i < 5; ++i)

@@ -11,4 +11,8 @@ struct LineFaults
     bool split = false;
     bool glue = false;
     bool silent = false;
+    // The counted faults (loss, wrong CRC, garbage) hit only profile
+    // packages, which the host asks for again; the one-off reports of a run
+    // then always arrive.
+    bool packagesOnly = false;
 };

@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Drive-unit simulator on a pseudo-terminal"));
     parser.addHelpOption();
     const QList<QCommandLineOption> options = {
+        {"announce-folder", "Folder of the announced link.", "folder", PortList::announceFolder()},
         {"name", "Name of the announced link.", "name", QStringLiteral("unit-%1").arg(QCoreApplication::applicationPid())},
         {"serial", "Serial number in the heartbeat reply.", "text", "SIM0001"},
         {"sample-type", "Sample type of the packages: 0 int8, 1 uint16, 2 uint32, 3 int32.", "type", "3"},
@@ -70,6 +71,7 @@ int main(int argc, char *argv[])
         {"glue", "Fault: frames are written two at a time."},
         {"duplicate-package", "Fault: every profile package is sent twice."},
         {"patterns-in-data", "Put the header and tail byte patterns among the samples."},
+        {"package-faults-only", "Fault: loss, wrong CRCs and garbage hit only profile packages."},
         {"silent-after", "Fault: stop answering after this many seconds.", "s", "0"},
         {"vanish-after", "Fault: remove the port after this many seconds.", "s", "0"},
     };
@@ -95,10 +97,11 @@ int main(int argc, char *argv[])
     faults.garbageEvery = intOption(parser, "garbage");
     faults.split = parser.isSet("split");
     faults.glue = parser.isSet("glue");
+    faults.packagesOnly = parser.isSet("package-faults-only");
     unit.line()->setFaults(faults);
 
     auto *terminal = new PseudoTerminal(&app);
-    if (!terminal->open() || !terminal->announce(PortList::announceFolder(), parser.value("name"))) {
+    if (!terminal->open() || !terminal->announce(parser.value("announce-folder"), parser.value("name"))) {
         std::fprintf(stderr, "orlimo-simulator: cannot open or announce a pseudo-terminal\n");
         return 1;
     }

@@ -1,0 +1,303 @@
+#include "NoticeRecorder.h"
+#include "ShortIntervals.h"
+
+#include "CalculateController.h"
+#include "CalculateModel.h"
+#include "FileController.h"
+#include "GlobalConfig.h"
+#include "GlobalData.h"
+#include "GlobalManager.h"
+#include "NetworkController.h"
+#include "PortList.h"
+#include "ProfileGenerator.h"
+#include "SettingsModel.h"
+#include "SqliteService.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The unit's factor until someone writes another.
+constexpr float kUnitFactor = 0.0254189f;
+constexpr int kProfileSamples = 21000;
+constexpr int kFetchTimeoutMs = 30000;
+
+// The simulator program on a pseudo-terminal of its own, as a separate
+// process the way it runs beside the program.
+class Simulator
+{
+public:
+    bool start(const QString &name, const QStringList &arguments)
+    {
+        process.setProgram(QStringLiteral(SIMULATOR_PROGRAM));
+        process.setArguments(QStringList{"--announce-folder", PortList::announceFolder(), "--name", name,
+                                         "--traverse-ms", "300", "--return-ms", "300"}
+                             + arguments);
+        process.start();
+        if (!process.waitForStarted())
+            return false;
+        // The program prints its link once the link is in place.
+        if (!process.waitForReadyRead(10000))
+            return false;
+        announcedPath = QString::fromLocal8Bit(process.readLine()).section(" -> ", 0, 0);
+        return QFileInfo(announcedPath).path() == PortList::announceFolder();
+    }
+
+    void stop()
+    {
+        process.terminate();
+        process.waitForFinished();
+    }
+
+    // Gone at once, as a crashed unit would be; its link stays behind.
+    void kill()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    QProcess process;
+    QString announcedPath;
+};
+
+QList<double> expectedProfile(int count)
+{
+    const QVector<double> profile = generateProfile(count, 1);
+    return QList<double>(profile.begin(), profile.end());
+}
+
+}
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void measuresEvaluatesAndSaves_data();
+    void measuresEvaluatesAndSaves();
+    void unitKilledMidFetchThenBack();
+    void silentUnitIsDeclaredLost();
+    void raCalibrationGivesTheUnitANewFactor();
+
+private:
+    void startSimulator(Simulator &simulator, const QStringList &arguments);
+    void waitForLink();
+    void waitForLoss();
+
+    QTemporaryDir root;
+    QTemporaryDir announceFolder;
+    std::unique_ptr<SqliteService> index;
+    std::unique_ptr<NoticeRecorder> notices;
+    GlobalManager *manager = nullptr;
+    NetworkController *link = nullptr;
+    int simulatorCount = 0;
+};
+
+void EndToEndTest::initTestCase()
+{
+    qRegisterMetaType<QList<double>>();
+    QVERIFY(root.isValid() && announceFolder.isValid());
+    QVERIFY(QDir::setCurrent(root.path()));
+    QVERIFY(QDir().mkpath("file/DataStorage"));
+    QVERIFY(QDir().mkpath("file/FileInfo"));
+    PortList::setAnnounceFolder(announceFolder.path());
+
+    manager = GlobalManager::instance();
+    index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
+    QVERIFY(index->openDatabase());
+    manager->fileController->setSqliteService(index.get());
+
+    GlobalData *data = GlobalData::instance();
+    data->isAutoSave = true;
+    data->settingsData = {2, 0, 0, 0, 0, 1, 4, 0};
+    manager->calculateController->updateParameterNameList();
+    // The measured-profile plot evaluates a new profile over its whole length.
+    connect(data, &GlobalData::measureDataListChanged, this,
+            [data] { data->setCalculateRange(0, data->calcutateResult.measureDataList.size() - 1); });
+
+    link = manager->networkController;
+    link->setIntervals(shortIntervals());
+    link->init();
+}
+
+void EndToEndTest::init()
+{
+    GlobalData::instance()->calibrationFactor = 0.004;
+    notices = std::make_unique<NoticeRecorder>();
+}
+
+void EndToEndTest::cleanup()
+{
+    notices.reset();
+}
+
+void EndToEndTest::cleanupTestCase()
+{
+    GlobalData::instance()->noticeContainer.release();
+    manager->fileController->setSqliteService(nullptr);
+}
+
+void EndToEndTest::startSimulator(Simulator &simulator, const QStringList &arguments)
+{
+    const QString name = QStringLiteral("e2e-%1-%2").arg(QCoreApplication::applicationPid()).arg(++simulatorCount);
+    QVERIFY(simulator.start(name, arguments));
+}
+
+void EndToEndTest::waitForLink()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(link->moterConnectStatus, 10000);
+}
+
+void EndToEndTest::waitForLoss()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!link->moterConnectStatus, 10000);
+    QVERIFY(!link->networkConnectStatus);
+}
+
+void EndToEndTest::measuresEvaluatesAndSaves_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::newRow("clean line") << QStringList();
+    QTest::newRow("late, lost, duplicated and damaged packages")
+        << QStringList{"--package-faults-only", "--lose", "4", "--bad-crc", "5", "--garbage", "3",
+                       "--delay", "15", "--duplicate-package", "--split"};
+}
+
+void EndToEndTest::measuresEvaluatesAndSaves()
+{
+    QFETCH(QStringList, faults);
+    GlobalData *data = GlobalData::instance();
+    QSignalSpy serial(link, &NetworkController::serialNumberRecved);
+    QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
+    QSignalSpy evaluated(manager->calculateModel, &CalculateModel::parameterCalculated);
+    const int rowsBefore = index->selectAllMeasureDataFileInfo().size();
+
+    Simulator simulator;
+    startSimulator(simulator, QStringList{"--serial", "E2E-42", "--samples", QString::number(kProfileSamples)} + faults);
+    waitForLink();
+    QCOMPARE(notices->count("communicationConnected"), 1);
+    QTRY_COMPARE(data->calibrationFactor, double(kUnitFactor));
+    QCOMPARE(serial.at(0).at(0).toString(), QString("E2E-42"));
+
+    link->startMeasurement();
+    QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 1, kFetchTimeoutMs);
+    QCOMPARE(data->calcutateResult.measureDataList, expectedProfile(kProfileSamples));
+    QVERIFY(!evaluated.isEmpty());
+    QVERIFY(data->stPara.Valid);
+    QVERIFY(data->calcutateResult.parameters.first().value1 > 0.0);
+    QCOMPARE(data->calcutateResult.roughnessDataList_y.size() > 0, true);
+
+    const QList<MeasureDataFileInfo> rows = index->selectAllMeasureDataFileInfo();
+    QCOMPARE(rows.size(), rowsBefore + 1);
+    QVERIFY(QFileInfo::exists(GlobalConfig::instance()->dataStorageDir + "/" + rows.first().fileName + ".json"));
+
+    // Duplicates and late packages after the end neither add a profile nor
+    // save a second file.
+    QTRY_VERIFY_WITH_TIMEOUT(!link->moterMoveStatus, 5000);
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(index->selectAllMeasureDataFileInfo().size(), rowsBefore + 1);
+    QCOMPARE(notices->count("savedSuccessfully"), 1);
+    QCOMPARE(notices->count("measureFail"), 0);
+
+    simulator.stop();
+    waitForLoss();
+}
+
+void EndToEndTest::unitKilledMidFetchThenBack()
+{
+    GlobalData *data = GlobalData::instance();
+    QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
+    Simulator simulator;
+    startSimulator(simulator, {"--samples", QString::number(kProfileSamples), "--package-size", "500"});
+    waitForLink();
+    link->startMeasurement();
+    QTRY_VERIFY_WITH_TIMEOUT(link->recvMeasureResultStatus, kFetchTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(data->calcutateResult.measureDataList.size() >= 1000, kFetchTimeoutMs);
+    simulator.kill();
+
+    waitForLoss();
+    QVERIFY(!link->recvMeasureResultStatus);
+    QVERIFY(!link->moterMeasureStatus);
+    QVERIFY(!link->moterMoveStatus);
+    QCOMPARE(notices->count("communicationDisconnected"), 1);
+    QCOMPARE(notices->count("measureFail"), 1);
+    QCOMPARE(completed.size(), 0);
+    QVERIFY(data->calcutateResult.measureDataList.size() < kProfileSamples);
+
+    QFile::remove(simulator.announcedPath);
+    Simulator back;
+    startSimulator(back, {});
+    waitForLink();
+    QCOMPARE(notices->count("communicationConnected"), 2);
+    back.stop();
+    waitForLoss();
+}
+
+void EndToEndTest::silentUnitIsDeclaredLost()
+{
+    Simulator simulator;
+    startSimulator(simulator, {"--silent-after", "3"});
+    waitForLink();
+    waitForLoss();
+    QCOMPARE(notices->count("communicationDisconnected"), 1);
+    simulator.stop();
+
+    Simulator back;
+    startSimulator(back, {});
+    waitForLink();
+    back.stop();
+    waitForLoss();
+}
+
+void EndToEndTest::raCalibrationGivesTheUnitANewFactor()
+{
+    GlobalData *data = GlobalData::instance();
+    QSignalSpy confirmed(link, &NetworkController::calibrationFactorUpdateComplete);
+    QSignalSpy stopped(link, &NetworkController::stopMeasurement);
+    Simulator simulator;
+    startSimulator(simulator, {"--samples", "4000"});
+    waitForLink();
+    QTRY_COMPARE(data->calibrationFactor, double(kUnitFactor));
+
+    data->measurePurpose = 1;
+    link->startCalibrationMeasurement(1.6);
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 1, kFetchTimeoutMs);
+    const double calibrated = data->calibrationFactor;
+    QVERIFY(calibrated > 0.0 && float(calibrated) != kUnitFactor);
+    QCOMPARE(data->measurePurpose, 0);
+    // The unit hands the new factor back at its next read.
+    data->calibrationFactor = 1.0;
+    QTRY_COMPARE(data->calibrationFactor, double(float(calibrated)));
+
+    data->measurePurpose = 1;
+    link->startCalibrationMeasurement(1.6);
+    QTRY_VERIFY(link->moterMeasureStatus);
+    link->sendStopMeasurement();
+    QTRY_COMPARE(stopped.size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!link->moterMoveStatus, 5000);
+    QCOMPARE(data->measurePurpose, 0);
+    // The next evaluation of the profile on show is an ordinary one.
+    manager->settingsModel->setWaveFilter(1);
+    QCOMPARE(data->calibrationFactor, double(float(calibrated)));
+    QTest::qWait(2 * shortIntervals().heartBeatMs);
+    QCOMPARE(data->calibrationFactor, double(float(calibrated)));
+    QCOMPARE(confirmed.size(), 1);
+
+    simulator.stop();
+    waitForLoss();
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "NetworkController.h"
+
+// The controller's periods cut down so a test sees a link found, lost and
+// found again within a few seconds.
+inline NetworkController::Intervals shortIntervals()
+{
+    NetworkController::Intervals intervals;
+    // Longer than the send pacing, so a candidate gets its heartbeat out
+    // before the next probe replaces it.
+    intervals.probeMs = 300;
+    intervals.heartBeatMs = 400;
+    intervals.packageTimeoutMs = 300;
+    intervals.needlePollMs = 1000;
+    intervals.factorAcknowledgeMs = 800;
+    return intervals;
+}
