@@ -211,7 +211,7 @@ void CalculateModel::calibrate()
     data->measurePurpose = 0;
     if (factor) {
         data->calibrationFactor = *factor;
-        showNotice("raValueCalibrationCompleted", 0);
+        // Success is told once the instrument has acknowledged the new factor.
         emit calibrationFactorUpdated();
     } else {
         qDebug() << "Ra calibration gave no usable factor, kept" << data->calibrationFactor;
