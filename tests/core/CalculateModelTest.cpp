@@ -466,7 +466,6 @@ void CalculateModelTest::evaluatesARealProfile()
 
 void CalculateModelTest::calibratesAgainstTheReferenceRa()
 {
-    NoticeStage stage;
     GlobalData *data = GlobalData::instance();
     loadProfile(2000);
     data->referenceRa = 1.6;
