@@ -57,6 +57,10 @@ void NetworkController::init()
         qDebug() << "校准系数写入未得到确认";
         notify("calibrateFail", kNoticeError);
     });
+    connect(traverseWatchdogTimer, &QTimer::timeout, this, [this] {
+        qDebug() << "测量中执行机无应答";
+        declareUnitSilent();
+    });
 }
 
 void NetworkController::createTimers()
@@ -73,6 +77,9 @@ void NetworkController::createTimers()
     factorAcknowledgeTimer = new QTimer(this);
     factorAcknowledgeTimer->setSingleShot(true);
     factorAcknowledgeTimer->setInterval(intervals.factorAcknowledgeMs);
+    traverseWatchdogTimer = new QTimer(this);
+    traverseWatchdogTimer->setSingleShot(true);
+    traverseWatchdogTimer->setInterval(intervals.traverseSilenceMs);
 }
 
 NetworkModel *NetworkController::activeModel() const
@@ -123,8 +130,10 @@ template <typename Signal, typename Slot>
 void NetworkController::relayFromLink(NetworkModel *model, Signal signal, Slot slot)
 {
     connect(model, signal, this, [this, model, slot](auto... arguments) {
-        if (model == activeNetworkModel)
-            (this->*slot)(std::move(arguments)...);
+        if (model != activeNetworkModel)
+            return;
+        noteUnitHeard();
+        (this->*slot)(std::move(arguments)...);
     });
 }
 
@@ -168,6 +177,7 @@ void NetworkController::onCandidateHeartBeat(NetworkModel *model)
     if (activeNetworkModel && model != activeNetworkModel)
         return;
     activeNetworkModel = model;
+    noteUnitHeard();
     onNetworkConnectStatusChanged(true);
     onHeartBeatRecved();
     sendMeasureSettings();
@@ -189,6 +199,22 @@ void NetworkController::dropActiveModel()
     candidateNetworkModels.removeAll(activeNetworkModel);
     delete activeNetworkModel;
     activeNetworkModel = nullptr;
+}
+
+// While a run is on, the heartbeat is quiet and the unit's own traffic is
+// the only sign of life.
+void NetworkController::noteUnitHeard()
+{
+    unansweredPackageRequests = 0;
+    if (traverseWatchdogTimer->isActive())
+        traverseWatchdogTimer->start();
+}
+
+void NetworkController::declareUnitSilent()
+{
+    qDebug() << "执行机无应答，连接断开";
+    onNetworkConnectStatusChanged(false);
+    dropActiveModel();
 }
 
 // Link state -----------------------------------------------------------------
@@ -271,6 +297,10 @@ void NetworkController::setMoterMoveStatus(bool status)
 void NetworkController::setMoterMeasureStatus(bool status)
 {
     assignFlag(moterMeasureStatus, status, &NetworkController::moterMeasureStatusChanged);
+    if (status)
+        traverseWatchdogTimer->start();
+    else
+        traverseWatchdogTimer->stop();
 }
 
 void NetworkController::setRecvMeasureResultStatus(bool status)
@@ -302,10 +332,8 @@ void NetworkController::onHeartBeatTimerTimeout()
 {
     if (moterMeasureStatus || recvMeasureResultStatus)
         return;
-    if (heartBeatTimeoutTimes >= kMaxUnansweredHeartBeats) {
-        qDebug() << "执行机无应答，连接断开";
-        onNetworkConnectStatusChanged(false);
-        dropActiveModel();
+    if (heartBeatTimeoutTimes >= kMaxUnansweredRequests) {
+        declareUnitSilent();
         return;
     }
     ++heartBeatTimeoutTimes;
@@ -487,6 +515,10 @@ void NetworkController::onGetOnePacketTimerTimeout()
     qDebug() << "onGetOnePacketTimerTimeout: " << getOnePacketTimeoutTimes;
     if (!recvMeasureResultStatus) {
         stopFetch();
+        return;
+    }
+    if (activeNetworkModel && ++unansweredPackageRequests >= kMaxUnansweredRequests) {
+        declareUnitSilent();
         return;
     }
     if (++getOnePacketTimeoutTimes >= kMaxPackageTimeouts) {

@@ -26,11 +26,16 @@ public:
         int packageTimeoutMs = 4000;
         int needlePollMs = 200;
         int factorAcknowledgeMs = 4000;
+        // The longest a traverse may pass without a word from the unit. No
+        // heartbeat is asked for meanwhile, and a unit need not send live
+        // samples, so this has to outlast the longest traverse at the
+        // slowest speed.
+        int traverseSilenceMs = 60000;
     };
 
-    // A unit that lets this many heartbeats in a row go unanswered is gone,
-    // even though its port still looks healthy.
-    static constexpr int kMaxUnansweredHeartBeats = 3;
+    // A unit that lets this many heartbeats, or package requests, in a row go
+    // unanswered is gone, even though its port still looks healthy.
+    static constexpr int kMaxUnansweredRequests = 3;
     // Package time-outs in a row after which a fetch gives up.
     static constexpr int kMaxPackageTimeouts = 60;
     // Package numbers travel as 16-bit values.
@@ -145,6 +150,8 @@ private:
     void onCandidateHeartBeat(NetworkModel *model);
     void deleteCandidates(const NetworkModel *keep);
     void dropActiveModel();
+    void noteUnitHeard();
+    void declareUnitSilent();
     void startRun(int purpose);
     void restartPackageTimer();
     void stopFetch();
@@ -168,6 +175,11 @@ private:
     QTimer *getNeedlePositionTimer = nullptr;
     QTimer *autoConnectPortTimer = nullptr;
     QTimer *factorAcknowledgeTimer = nullptr;
+    QTimer *traverseWatchdogTimer = nullptr;
+    // Package time-outs in a row without any frame from the unit. Unlike
+    // getOnePacketTimeoutTimes, a package with the wrong number, or an empty
+    // one, still proves the unit alive.
+    int unansweredPackageRequests = 0;
     NetworkModel *activeNetworkModel = nullptr;
     QList<int> baudRateList;
     QList<NetworkModel *> candidateNetworkModels;

@@ -96,6 +96,8 @@ private slots:
     void findsTheUnitAndKeepsTheLink();
     void candidatesThatHaveNotAnsweredDriveNothing();
     void silentUnitIsLostAndComesBack();
+    void unitFallingSilentMidRunIsLost_data();
+    void unitFallingSilentMidRunIsLost();
     void portLeavingTheListIsALostLink();
     void linkLostMidFetchEndsTheRun();
     void runEndingWithoutProfileIsNoCalibration_data();
@@ -383,6 +385,61 @@ void LinkControllerTest::silentUnitIsLostAndComesBack()
     rig.unit.line()->setSilent(false);
     QTRY_COMPARE_WITH_TIMEOUT(linked.size(), 2, 5000);
     QVERIFY(controller->moterConnectStatus);
+    QCOMPARE(notices->count("communicationConnected"), 2);
+}
+
+void LinkControllerTest::unitFallingSilentMidRunIsLost_data()
+{
+    QTest::addColumn<QString>("silentFrom");
+    QTest::addColumn<int>("traverseMs");
+    // The traverse outlasts the watchdog period: only silence may end a run.
+    const int longTraverseMs = 2 * shortIntervals().traverseSilenceMs;
+    QTest::newRow("never: a long traverse completes") << "never" << longTraverseMs;
+    QTest::newRow("traverse") << "traverse" << 20 * longTraverseMs;
+    QTest::newRow("fetch") << "fetch" << fastTiming().traverseMs;
+}
+
+void LinkControllerTest::unitFallingSilentMidRunIsLost()
+{
+    QFETCH(QString, silentFrom);
+    QFETCH(int, traverseMs);
+    UnitOnPort rig(announceFolder.path(), "hang");
+    QVERIFY(rig.announced);
+    DriveUnit::Timing timing = fastTiming();
+    timing.traverseMs = traverseMs;
+    rig.unit.setTiming(timing);
+    waitForLink();
+    QSignalSpy completed(controller.get(), &NetworkController::dataReceiveCompleted);
+    FaultyLine *line = rig.unit.line();
+    if (silentFrom == "traverse") {
+        connect(controller.get(), &NetworkController::moterMeasureStatusChanged, line,
+                [line](bool status) { if (status) line->setSilent(true); });
+    } else if (silentFrom == "fetch") {
+        connect(controller.get(), &NetworkController::recvMeasureResultStatusChanged, line,
+                [line](bool status) { if (status) line->setSilent(true); });
+    }
+    controller->startMeasurement();
+
+    if (silentFrom == "never") {
+        QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 1, 10000);
+        QTRY_VERIFY(!controller->moterMoveStatus);
+        QVERIFY(controller->moterConnectStatus);
+        QCOMPARE(notices->count("communicationDisconnected"), 0);
+        return;
+    }
+    // Well before sixty package time-outs would give up on a fetch.
+    QTRY_VERIFY_WITH_TIMEOUT(!controller->moterConnectStatus, 5000);
+    QVERIFY(line->faults().silent);
+    QVERIFY(!controller->networkConnectStatus);
+    QVERIFY(!controller->moterMeasureStatus);
+    QVERIFY(!controller->recvMeasureResultStatus);
+    QVERIFY(!controller->moterMoveStatus);
+    QCOMPARE(notices->count("measureFail"), 1);
+    QCOMPARE(notices->count("communicationDisconnected"), 1);
+    QCOMPARE(completed.size(), 0);
+
+    line->setSilent(false);
+    QTRY_VERIFY_WITH_TIMEOUT(controller->moterConnectStatus, 5000);
     QCOMPARE(notices->count("communicationConnected"), 2);
 }
 

@@ -14,5 +14,8 @@ inline NetworkController::Intervals shortIntervals()
     intervals.packageTimeoutMs = 300;
     intervals.needlePollMs = 1000;
     intervals.factorAcknowledgeMs = 800;
+    // Well above the units' pauses between live samples and before the
+    // first of them.
+    intervals.traverseSilenceMs = 1000;
     return intervals;
 }
