@@ -88,6 +88,7 @@ private slots:
     void measuresEvaluatesAndSaves_data();
     void measuresEvaluatesAndSaves();
     void unitKilledMidFetchThenBack();
+    void silentUnitIsDeclaredLost_data();
     void silentUnitIsDeclaredLost();
     void raCalibrationGivesTheUnitANewFactor();
 
@@ -245,13 +246,28 @@ void EndToEndTest::unitKilledMidFetchThenBack()
     waitForLoss();
 }
 
+void EndToEndTest::silentUnitIsDeclaredLost_data()
+{
+    QTest::addColumn<bool>("measuring");
+    QTest::newRow("idle") << false;
+    QTest::newRow("mid-traverse") << true;
+}
+
 void EndToEndTest::silentUnitIsDeclaredLost()
 {
+    QFETCH(bool, measuring);
     Simulator simulator;
-    startSimulator(simulator, {"--silent-after", "3"});
+    // The traverse lasts well past the moment the unit falls silent.
+    startSimulator(simulator, {"--silent-after", "3", "--traverse-ms", "60000"});
     waitForLink();
+    if (measuring) {
+        link->startMeasurement();
+        QTRY_VERIFY(link->moterMeasureStatus);
+    }
     waitForLoss();
+    QVERIFY(!link->moterMeasureStatus);
     QCOMPARE(notices->count("communicationDisconnected"), 1);
+    QCOMPARE(notices->count("measureFail"), measuring ? 1 : 0);
     simulator.stop();
 
     Simulator back;
