@@ -4,14 +4,31 @@
 
 #include <cstring>
 
+namespace {
+
+// The target system's local 8-bit code page is GBK; here it is UTF-8, so the
+// codec is named explicitly.
+QTextCodec *gbkCodec()
+{
+    static QTextCodec *const codec = QTextCodec::codecForName("GBK");
+    return codec;
+}
+
+}
+
 QString gbkText(const char *text, int maxLength)
 {
     if (!text || maxLength <= 0)
         return QString();
     const auto length = static_cast<int>(strnlen(text, static_cast<size_t>(maxLength)));
-    // The library's texts are GBK whatever the local 8-bit code page is.
-    static QTextCodec *const codec = QTextCodec::codecForName("GBK");
+    QTextCodec *codec = gbkCodec();
     if (!codec)
         return QString::fromLatin1(text, length);
     return codec->toUnicode(text, length);
+}
+
+QByteArray gbkBytes(const QString &text)
+{
+    QTextCodec *codec = gbkCodec();
+    return codec ? codec->fromUnicode(text) : QByteArray();
 }

@@ -2,6 +2,7 @@
 
 #include "VariantLists.h"
 #include "WholeFile.h"
+#include "GbkText.h"
 #include "GlobalData.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTextCodec>
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +76,8 @@ bool writeObject(const QJsonObject &root, const QString &path)
 // expect the Chinese code page there.
 bool writeGbk(const QString &text, const QString &path)
 {
-    const QTextCodec *codec = QTextCodec::codecForName("GBK");
-    return codec && WholeFile::write(path, codec->fromUnicode(text));
+    const QByteArray bytes = gbkBytes(text);
+    return (text.isEmpty() || !bytes.isEmpty()) && WholeFile::write(path, bytes);
 }
 
 QString csvNumber(double value)
