@@ -3,6 +3,7 @@
 #include "FileModel.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
+#include "KeyedNotice.h"
 #include "Language.h"
 #include "SqliteService.h"
 
@@ -130,11 +131,11 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
 {
     const QString path = filePath(name);
     if (path.isEmpty()) {
-        notify("pleaseEnterANewName", noticeError);
+        showKeyedNotice("pleaseEnterANewName", noticeError);
         return false;
     }
     if (isNameTaken(name)) {
-        notify("duplicateFileName", noticeError);
+        showKeyedNotice("duplicateFileName", noticeError);
         return false;
     }
 
@@ -147,13 +148,13 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
 
     if (!fileModel->saveMeasurementFile(file, path)) {
         qDebug() << "measurement file could not be written:" << path;
-        notify("saveFailed", noticeError);
+        showKeyedNotice("saveFailed", noticeError);
         return false;
     }
     // A file the index does not know would never be listed; take it back.
     if (!sqliteService->insertMeasureDataFileInfo(file.measureDataInfo)) {
         QFile::remove(path);
-        notify("saveFailed", noticeError);
+        showKeyedNotice("saveFailed", noticeError);
         return false;
     }
 
@@ -162,7 +163,7 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
     qDebug() << measureTime;
 
     publishFileList();
-    notify("savedSuccessfully", noticeSuccess);
+    showKeyedNotice("savedSuccessfully", noticeSuccess);
     return true;
 }
 
@@ -207,36 +208,36 @@ bool FileController::renameMeasurementFile(MeasureDataFileInfo entry, const QStr
     const QString oldName = entry.fileName;
     const QString newPath = filePath(newName);
     if (newPath.isEmpty()) {
-        notify("pleaseEnterANewName", noticeError);
+        showKeyedNotice("pleaseEnterANewName", noticeError);
         return false;
     }
     for (const MeasureDataFileInfo &shown : qAsConst(GlobalData::instance()->measureDataInfoList)) {
         if (shown.fileName == newName) {
-            notify("duplicateFileName", noticeError);
+            showKeyedNotice("duplicateFileName", noticeError);
             return false;
         }
     }
     // The list on screen may be a search result; the index knows every name.
     if (indexedNames(sqliteService).contains(newName)) {
-        notify("duplicateFileName", noticeError);
+        showKeyedNotice("duplicateFileName", noticeError);
         return false;
     }
 
     const QString oldPath = filePath(oldName);
     if (oldPath.isEmpty() || !QFile::rename(oldPath, newPath)) {
-        notify("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", noticeError);
         return false;
     }
     entry.fileName = newName;
     if (!sqliteService->renameMeasureDataFileInfo(oldName, entry)) {
         if (!QFile::rename(newPath, oldPath))
             qDebug() << "rename could not be undone:" << newPath << "should be" << oldPath;
-        notify("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", noticeError);
         return false;
     }
 
     publishFileList();
-    notify("renameSucceeded", noticeSuccess);
+    showKeyedNotice("renameSucceeded", noticeSuccess);
     return true;
 }
 
@@ -258,9 +259,9 @@ bool FileController::deleteMeasurementFiles(const QStringList &names)
 
     publishFileList();
     if (allDeleted)
-        notify("deleteSucceeded", noticeSuccess);
+        showKeyedNotice("deleteSucceeded", noticeSuccess);
     else
-        notify("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", noticeError);
     return allDeleted;
 }
 
@@ -309,7 +310,3 @@ void FileController::publishFileList()
     GlobalData::instance()->setMeasureDataInfoList(sqliteService->selectAllMeasureDataFileInfo());
 }
 
-void FileController::notify(const char *key, int type) const
-{
-    GlobalData::instance()->noticeContainer.showNotice(Language::instance()->text(key), type);
-}

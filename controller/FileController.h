@@ -64,7 +64,6 @@ private:
     QString filePath(const QString &name) const;
     bool isNameTaken(const QString &name) const;
     void publishFileList();
-    void notify(const char *key, int type) const;
 
     FileModel *fileModel = nullptr;
     SqliteService *sqliteService = nullptr;

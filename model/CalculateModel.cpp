@@ -2,7 +2,7 @@
 
 #include "GbkText.h"
 #include "GlobalData.h"
-#include "Language.h"
+#include "KeyedNotice.h"
 #include "SettingsModel.h"
 
 #include <QDebug>
@@ -71,10 +71,6 @@ void clearCurves(CalculateResult &result)
         list->clear();
 }
 
-void showNotice(const char *key, NoticeType type)
-{
-    GlobalData::instance()->noticeContainer.showNotice(Language::instance()->text(key), type);
-}
 }
 
 CalculateModel::CalculateModel(QObject *parent)
@@ -215,7 +211,7 @@ void CalculateModel::calibrate()
         emit calibrationFactorUpdated();
     } else {
         qDebug() << "Ra calibration gave no usable factor, kept" << data->calibrationFactor;
-        showNotice("calibrateFail", 2);
+        showKeyedNotice("calibrateFail", 2);
     }
     calculate();
 }

@@ -1,7 +1,7 @@
 #include "NetworkController.h"
 
 #include "GlobalData.h"
-#include "Language.h"
+#include "KeyedNotice.h"
 #include "NetworkModel.h"
 #include "PortList.h"
 
@@ -17,11 +17,6 @@ constexpr int kNoticeSuccess = 0;
 constexpr int kNoticeError = 2;
 
 enum StartReply : uchar { Started = 0, Measuring = 1, Returning = 2 };
-
-void notify(const char *key, int type)
-{
-    GlobalData::instance()->noticeContainer.showNotice(Language::instance()->text(key), type);
-}
 
 QList<double> &sampleList()
 {
@@ -55,7 +50,7 @@ void NetworkController::init()
     connect(getNeedlePositionTimer, &QTimer::timeout, this, &NetworkController::onGetNeedlePositionTimerTimeout);
     connect(factorAcknowledgeTimer, &QTimer::timeout, this, [] {
         qDebug() << "校准系数写入未得到确认";
-        notify("calibrateFail", kNoticeError);
+        showKeyedNotice("calibrateFail", kNoticeError);
     });
     connect(traverseWatchdogTimer, &QTimer::timeout, this, [this] {
         qDebug() << "测量中执行机无应答";
@@ -252,7 +247,7 @@ void NetworkController::setNetworkConnectStatus(bool status)
         getNeedlePositionTimer->stop();
         if (moterMeasureStatus || recvMeasureResultStatus) {
             endRunWithoutProfile();
-            notify("measureFail", kNoticeError);
+            showKeyedNotice("measureFail", kNoticeError);
         }
         setMoterConnectStatus(false);
     }
@@ -265,12 +260,12 @@ void NetworkController::setMoterConnectStatus(bool status)
         return;
     moterConnectStatus = status;
     if (status) {
-        notify("communicationConnected", kNoticeSuccess);
+        showKeyedNotice("communicationConnected", kNoticeSuccess);
         endRunWithoutProfile();
         requestCalibrationStatus();
         requestCalibrationFactor();
     } else {
-        notify("communicationDisconnected", kNoticeError);
+        showKeyedNotice("communicationDisconnected", kNoticeError);
         setMoterMoveStatus(false);
     }
     qDebug() << "执行机连接状态改变";
@@ -400,17 +395,17 @@ void NetworkController::onStartMeasurementRecved(uchar value)
     case Started:
         setMoterMoveStatus(true);
         setMoterMeasureStatus(true);
-        notify(runPurpose == 1 ? "startCalibration" : "startMeasurement", kNoticeSuccess);
+        showKeyedNotice(runPurpose == 1 ? "startCalibration" : "startMeasurement", kNoticeSuccess);
         break;
     case Measuring:
         setMoterMoveStatus(true);
         setMoterMeasureStatus(true);
-        notify("measuring", kNoticeSuccess);
+        showKeyedNotice("measuring", kNoticeSuccess);
         break;
     case Returning:
         setMoterMoveStatus(true);
         setMoterMeasureStatus(false);
-        notify("returning", kNoticeSuccess);
+        showKeyedNotice("returning", kNoticeSuccess);
         break;
     default:
         break;
@@ -429,7 +424,7 @@ void NetworkController::onMeasurementCompletedRecved(quint32 total, uchar type, 
     if (total == 0 || packages == 0 || packages > quint64(kMaxPackages)) {
         qDebug() << "测量完成报告无法取数：" << total << size;
         endRunWithoutProfile();
-        notify("measureFail", kNoticeError);
+        showKeyedNotice("measureFail", kNoticeError);
         return;
     }
     setMoterMeasureStatus(false);
@@ -497,8 +492,8 @@ void NetworkController::completeFetch()
     emit data->measureDataListChanged();
     emit dataReceiveCompleted();
     data->measurePurpose = 0;
-    notify("dataReceptionCompleted", kNoticeSuccess);
-    notify("automaticReturnInProgress", kNoticeSuccess);
+    showKeyedNotice("dataReceptionCompleted", kNoticeSuccess);
+    showKeyedNotice("automaticReturnInProgress", kNoticeSuccess);
 }
 
 void NetworkController::failFetch()
@@ -507,7 +502,7 @@ void NetworkController::failFetch()
     setRecvMeasureResultStatus(false);
     runPurpose = 0;
     GlobalData::instance()->measurePurpose = 0;
-    notify("measureFail", kNoticeError);
+    showKeyedNotice("measureFail", kNoticeError);
 }
 
 void NetworkController::onGetOnePacketTimerTimeout()
@@ -545,13 +540,13 @@ void NetworkController::onEndOfReturnRecved()
 {
     setMoterMoveStatus(false);
     printStatus();
-    notify("automaticReturnEnd", kNoticeSuccess);
+    showKeyedNotice("automaticReturnEnd", kNoticeSuccess);
     emit calibrationAccomplish();
 }
 
 void NetworkController::onOutOfMeasurementRangeRecved()
 {
-    notify("measurementOutOfRange", kNoticeError);
+    showKeyedNotice("measurementOutOfRange", kNoticeError);
     endRunWithoutProfile();
 }
 
@@ -594,7 +589,7 @@ void NetworkController::updateCalibrationFactor()
     // nonsense, and read it back at every connection.
     if (!std::isfinite(factor) || factor <= 0.0f || !activeNetworkModel) {
         qDebug() << "校准系数未写入：" << factor;
-        notify("calibrateFail", kNoticeError);
+        showKeyedNotice("calibrateFail", kNoticeError);
         return;
     }
     activeNetworkModel->sendUpdateCalibrationFactor(factor);
@@ -658,7 +653,7 @@ void NetworkController::onCalibrationFactorUpdateComplete()
         factorAcknowledgeTimer->stop();
     emit calibrationFactorUpdateComplete();
     if (confirmsWrite)
-        notify("raValueCalibrationCompleted", kNoticeSuccess);
+        showKeyedNotice("raValueCalibrationCompleted", kNoticeSuccess);
 }
 
 // Needle position ------------------------------------------------------------
