@@ -133,6 +133,9 @@ const Entry kEntries[] = {
     {"refresh", "刷新", "refresh"},
     {"measureFail", "测量失败，请重新测量!", "Measurement failed, please recalibrate!"},
     {"calibrateFail", "校准失败，请重新校准!", "Calibration failed, please recalibrate"},
+    // Failures the operator must hear about that the original table has no text for.
+    {"openFailed", "打开文件失败", "Failed to open the file"},
+    {"printFailed", "打印失败", "Print failed"},
 };
 
 // Each entry holds exactly two texts; a stored index outside them (a

@@ -9,6 +9,8 @@ packages=(
   libqcustomplot-dev libfftw3-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei socat locales
+  python3 python3-fonttools librsvg2-bin
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -27,10 +27,11 @@ void LanguageTest::init()
 void LanguageTest::holdsEveryKeyWithTwoTexts()
 {
     const Language *language = Language::instance();
-    QCOMPARE(language->dictionary.size(), 125);
+    // The table's 125 keys and the two failure texts "openFailed" and "printFailed".
+    QCOMPARE(language->dictionary.size(), 127);
     for (const QStringList &texts : language->dictionary)
         QCOMPARE(texts.size(), 2);
-    QCOMPARE(language->currentTexts.size(), 125);
+    QCOMPARE(language->currentTexts.size(), 127);
 }
 
 void LanguageTest::textsInBothLanguages_data()
@@ -55,6 +56,8 @@ void LanguageTest::textsInBothLanguages_data()
     QTest::newRow("newMeasurementLengthApplied") << QString("newMeasurementLengthApplied") << QString::fromUtf8("新的测量范围已应用") << QString::fromUtf8("The new measuring lengths have been applied");
     QTest::newRow("saveData") << QString("saveData") << QString::fromUtf8("保存数据") << QString("Save Data");
     QTest::newRow("calibration") << QString("calibration") << QString::fromUtf8("校准") << QString("Calibration");
+    QTest::newRow("openFailed") << QString("openFailed") << QString::fromUtf8("打开文件失败") << QString("Failed to open the file");
+    QTest::newRow("printFailed") << QString("printFailed") << QString::fromUtf8("打印失败") << QString("Print failed");
 }
 
 void LanguageTest::textsInBothLanguages()
