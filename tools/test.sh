@@ -7,6 +7,18 @@ cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
 
+# The print tests need one CUPS queue, "PDF", that writes PDF files to ~/PDF.
+# A scheduler this script starts is stopped again when it ends.
+cupsd_pid=""
+stop_cupsd() { if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; fi; }
+trap stop_cupsd EXIT
+if ! lpstat -r >/dev/null 2>&1; then
+  /usr/sbin/cupsd -f &
+  cupsd_pid=$!
+  for _ in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+fi
+lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
