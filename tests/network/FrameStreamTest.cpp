@@ -1,7 +1,7 @@
 #include "HexBytes.h"
 #include "MessageLog.h"
 
-#include "NetworkModel.h"
+#include "FrameStream.h"
 #include "ProtocolCodec.h"
 #include "ProtocolFrame.h"
 #include "ProtocolIds.h"
@@ -95,7 +95,7 @@ void FrameStreamTest::validation()
     QFETCH(QStringList, log);
     MessageLog messages;
     ProtocolFrame frame;
-    QCOMPARE(NetworkModel::checkFrame(frame, candidate), accepted);
+    QCOMPARE(checkFrame(frame, candidate), accepted);
     QCOMPARE(messages.lines(), log);
 }
 
@@ -105,9 +105,9 @@ void FrameStreamTest::everyCutOfTheStreamYieldsEveryFrameOnce()
     const QByteArray stream = frames.join();
     for (int cut = 0; cut <= stream.size(); ++cut) {
         QByteArray buffer = stream.left(cut);
-        QList<ProtocolFrame> received = NetworkModel::splitFrames(buffer);
+        QList<ProtocolFrame> received = splitFrames(buffer);
         buffer.append(stream.mid(cut));
-        received += NetworkModel::splitFrames(buffer);
+        received += splitFrames(buffer);
         QCOMPARE(payloads(received), payloads(frames));
         QVERIFY(buffer.isEmpty());
     }
@@ -116,7 +116,7 @@ void FrameStreamTest::everyCutOfTheStreamYieldsEveryFrameOnce()
     QList<ProtocolFrame> received;
     for (char byte : stream) {
         buffer.append(byte);
-        received += NetworkModel::splitFrames(buffer);
+        received += splitFrames(buffer);
     }
     QCOMPARE(payloads(received), payloads(frames));
 }
@@ -143,7 +143,7 @@ void FrameStreamTest::glitchesCostOnlyTheBrokenFrame()
     QFETCH(QByteArray, stream);
     QFETCH(QList<QByteArray>, expected);
     QByteArray buffer = stream;
-    QCOMPARE(payloads(NetworkModel::splitFrames(buffer)), payloads(expected));
+    QCOMPARE(payloads(splitFrames(buffer)), payloads(expected));
     QVERIFY(buffer.isEmpty());
 }
 
@@ -151,10 +151,10 @@ void FrameStreamTest::aChunkEndingWithATailLeavesNothing()
 {
     const QList<QByteArray> frames = sampleFrames();
     QByteArray buffer = frames.at(0) + frames.at(2).left(10);
-    QCOMPARE(NetworkModel::splitFrames(buffer).size(), 1);
+    QCOMPARE(splitFrames(buffer).size(), 1);
     QCOMPARE(buffer, frames.at(2).left(10));
     buffer.append(frames.at(2).mid(10));
-    QCOMPARE(NetworkModel::splitFrames(buffer).size(), 1);
+    QCOMPARE(splitFrames(buffer).size(), 1);
     QVERIFY(buffer.isEmpty());
 }
 
@@ -165,7 +165,7 @@ void FrameStreamTest::wrongLengthDoesNotHoldBackLaterFrames()
     broken.replace(20, 2, hex("FF F0"));
     const QByteArray good = sampleFrames().at(0);
     QByteArray buffer = broken + good;
-    QCOMPARE(payloads(NetworkModel::splitFrames(buffer)), payloads({good}));
+    QCOMPARE(payloads(splitFrames(buffer)), payloads({good}));
     QVERIFY(buffer.isEmpty());
 }
 
@@ -173,13 +173,13 @@ void FrameStreamTest::bufferStaysBounded()
 {
     QByteArray buffer(1 << 20, char(0x5A));
     buffer.append(hex("FE E1"));
-    QVERIFY(NetworkModel::splitFrames(buffer).isEmpty());
+    QVERIFY(splitFrames(buffer).isEmpty());
     QCOMPARE(buffer, hex("FE E1"));
 
     // The largest frame a length field can announce is all that is kept.
     buffer = hex("FE E1 90 0D 00 02 00 00 01 04 05 00 00 00 00 00 00 00 00 00 FF FF");
     buffer.append(QByteArray(200000, char(0x11)));
-    QVERIFY(NetworkModel::splitFrames(buffer).isEmpty());
+    QVERIFY(splitFrames(buffer).isEmpty());
     QVERIFY(buffer.size() < kFrameOverhead + 0xFFFF);
 }
 
