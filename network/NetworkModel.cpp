@@ -1,5 +1,6 @@
 #include "NetworkModel.h"
 
+#include "Codes.h"
 #include "CommandFrames.h"
 #include "FrameStream.h"
 #include "PortList.h"
@@ -35,12 +36,12 @@ quint8 byteAt(const QByteArray &payload, int index)
 int sampleWidth(quint8 sampleType)
 {
     switch (sampleType) {
-    case 0:
+    case SampleType::Int8:
         return 1;
-    case 1:
+    case SampleType::Uint16:
         return 2;
-    case 2:
-    case 3:
+    case SampleType::Uint32:
+    case SampleType::Int32:
         return 4;
     default:
         return 0;
@@ -50,11 +51,11 @@ int sampleWidth(quint8 sampleType)
 double decodeSample(const QByteArray &bytes, quint8 sampleType)
 {
     switch (sampleType) {
-    case 0:
+    case SampleType::Int8:
         return qint8(bytes.at(0));
-    case 1:
+    case SampleType::Uint16:
         return fromBigEndianU16(bytes);
-    case 2:
+    case SampleType::Uint32:
         return quint32(fromBigEndianI32(bytes));
     default:
         return fromBigEndianI32(bytes);

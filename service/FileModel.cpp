@@ -2,8 +2,8 @@
 
 #include "VariantLists.h"
 #include "WholeFile.h"
+#include "Codes.h"
 #include "GbkText.h"
-#include "GlobalData.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -353,8 +353,8 @@ bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) cons
     }
 
     SystemConfig read;
-    read.language = readable ? std::clamp(jsonInt(object.value("language")), 0, 1) : config.language;
-    read.unit = std::clamp(jsonInt(object.value("unit")), 0, 1);
+    read.language = readable ? std::clamp<int>(jsonInt(object.value("language")), LanguageCode::Chinese, LanguageCode::English) : config.language;
+    read.unit = std::clamp<int>(jsonInt(object.value("unit")), UnitCode::Metric, UnitCode::Imperial);
     read.isAutoSave = jsonBool(object.value("isAutoSave"));
     read.aboutInfo.softwareName = jsonText(object.value("softwareName"));
     read.aboutInfo.softwareVersionNumber = jsonText(object.value("softwareVersionNumber"));
@@ -376,11 +376,10 @@ QString FileModel::measurementLengthText(const SettingsData &settings) const
     return csvNumber(length.toDouble() * count.toInt()) + " mm";
 }
 
-bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString &path) const
+bool FileModel::exportMeasurementData(const MeasureDataFile &file, int unit, const QString &path) const
 {
     const CalculateResult &r = file.calcutateResult;
     const SettingsData &s = file.measureDataInfo.settingsData;
-    const int unit = GlobalData::instance()->unit;
 
     QString text = "测量曲线,形状去除,波纹度轮廓,粗糙度轮廓,支承率曲线,振幅曲线,"
                    "测量速度,计算标准,形状去除,滤波器,λS,λC,测量范围,测量长度\n";
@@ -413,7 +412,7 @@ bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString
                 if (i == 2)
                     fields << entry.paraName;
                 else
-                    fields << (unit == 1 ? entry.valueAndUnit2 : entry.valueAndUnit1);
+                    fields << (unit == UnitCode::Imperial ? entry.valueAndUnit2 : entry.valueAndUnit1);
             }
         }
         for (const QString &field : qAsConst(fields))
@@ -425,15 +424,14 @@ bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString
 
 bool FileModel::exportExecutingMachineData(DATA_SAVE record,
                                            const QList<QPair<QString, QString>> &parameterRows,
-                                           const QString &path) const
+                                           const InstrumentOptionLists &options, const QString &path) const
 {
-    const GlobalData *data = GlobalData::instance();
     QString text = "计算标准,取样长度,取样个数,测量范围,滤波器\n";
-    text += data->instrumentStandardList.value(record.calculateStandard) + ','
-            + data->instrumentSamplingLengthList.value(record.samplingLength) + ','
+    text += options.standards.value(record.calculateStandard) + ','
+            + options.samplingLengths.value(record.samplingLength) + ','
             + QString::number(record.samplingNumber) + ','
-            + data->instrumentRangeList.value(record.measureRange) + ','
-            + data->instrumentFilterList.value(record.filter) + ",\n";
+            + options.ranges.value(record.measureRange) + ','
+            + options.filters.value(record.filter) + ",\n";
     text += '\n';
     for (const auto &row : parameterRows)
         text += row.first + ',';

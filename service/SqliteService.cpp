@@ -72,6 +72,14 @@ MeasureDataFileInfo rowToInfo(const QSqlQuery &query)
     return info;
 }
 
+// A LIKE pattern that finds the text anywhere, with its own "%", "_" and
+// escape characters taken literally.
+QString containsPattern(QString text)
+{
+    text.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
+    return "%" + text + "%";
+}
+
 } // namespace
 
 SqliteService::SqliteService(QObject *parent, const QString &databasePath)
@@ -80,7 +88,7 @@ SqliteService::SqliteService(QObject *parent, const QString &databasePath)
     , insertSql("insert into MeasureDataFileInfo values(?,?,?,?,?,?);")
     , deleteSql("delete from MeasureDataFileInfo where fileName = ?;")
     , selectAllSql("select * from MeasureDataFileInfo order by measureTime desc;")
-    , searchSql("select * from MeasureDataFileInfo where fileName like ? or measureTime like ? ")
+    , searchSql("select * from MeasureDataFileInfo where fileName like ? escape '\\' or measureTime like ? escape '\\' ")
     , databasePath(databasePath.isEmpty() ? QCoreApplication::applicationDirPath() + "/database.db"
                                           : databasePath)
 {
@@ -223,7 +231,7 @@ QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfo(const QStrin
                                                                     const QList<int> &cutoffsS,
                                                                     const QList<int> &cutoffsC)
 {
-    const QString pattern = "%" + text + "%";
+    const QString pattern = containsPattern(text);
     QString sql = searchSql;
     QVariantList values{pattern, pattern};
     const QList<QPair<const char *, const QList<int> *>> terms{
@@ -243,7 +251,7 @@ QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfo(const QStrin
 
 QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfoByText(const QString &text)
 {
-    const QString pattern = "%" + text + "%";
+    const QString pattern = containsPattern(text);
     qDebug().noquote() << "sql:" << searchSql << pattern;
     return selectRows(searchSql, {pattern, pattern}, "模糊查询成功", "模糊查询失败 ");
 }

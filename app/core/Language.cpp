@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "Codes.h"
+
 namespace {
 struct Entry {
     const char *key;
@@ -142,7 +144,7 @@ const Entry kEntries[] = {
 // hand-edited configuration) falls back to Chinese.
 int textIndex(int language)
 {
-    return language == 1 ? 1 : 0;
+    return language == LanguageCode::English ? LanguageCode::English : LanguageCode::Chinese;
 }
 }
 

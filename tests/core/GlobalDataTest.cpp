@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QWidget>
 #include <QtTest>
 
 class GlobalDataTest : public QObject
@@ -17,6 +18,7 @@ private slots:
     void wholeRecordSettersAlwaysEmit();
     void settingsFromAFileAreBoundToTheirLists();
     void configPathsAndStyle();
+    void anyWidgetServesAsMainWindow();
 };
 
 void GlobalDataTest::constructionDefaults()
@@ -139,6 +141,18 @@ void GlobalDataTest::configPathsAndStyle()
     QCOMPARE(config->margin, 17);
     QCOMPARE(config->titleBarColor, QString("rgb(119,25,170)"));
     QCOMPARE(config->borderColor, QString("rgb(224,224,224)"));
+}
+
+// Views below the main window take the recorded window as their parent,
+// without knowing its class.
+void GlobalDataTest::anyWidgetServesAsMainWindow()
+{
+    GlobalData *data = GlobalData::instance();
+    QWidget window;
+    data->mainWidget = &window;
+    QWidget view(data->mainWidget);
+    data->mainWidget = nullptr;
+    QCOMPARE(view.parentWidget(), &window);
 }
 
 QTEST_MAIN(GlobalDataTest)

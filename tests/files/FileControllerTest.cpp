@@ -507,6 +507,8 @@ void FileControllerTest::exportsReportFailure()
     QVERIFY(!QFile::exists(root->filePath("x.csv")));
     QVERIFY(!controller->exportMeasurementFile("m", root->filePath("no/dir/m.csv")));
     QVERIFY(controller->exportExecutingMachineData(DATA_SAVE{}, {}, root->filePath("r.csv")));
+    // The record's codes are decoded with the instrument lists of the shared state.
+    QVERIFY(readFile(root->filePath("r.csv")).contains(QTextCodec::codecForName("GBK")->fromUnicode("ISO,0.25 mm,0,20 μm,RC,\n")));
     QFile::remove(root->filePath("m.csv"));
     QFile::remove(root->filePath("r.csv"));
 }

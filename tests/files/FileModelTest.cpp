@@ -1,3 +1,4 @@
+#include "Codes.h"
 #include "FileLimit.h"
 #include "FileTestSupport.h"
 #include "FileModel.h"
@@ -391,7 +392,7 @@ void FileModelTest::failedWriteKeepsPreviousFile()
         QVERIFY(!model.saveMeasurementFile(sampleFile(), path("m.json")));
         QVERIFY(!model.saveMeasurementFile(sampleFile(), path("new.json")));
         QVERIFY(!model.saveSystemConfig(SystemConfig(), path("config.json")));
-        QVERIFY(!model.exportMeasurementData(sampleFile(), path("m.csv")));
+        QVERIFY(!model.exportMeasurementData(sampleFile(), UnitCode::Metric, path("m.csv")));
     }
     QCOMPARE(readFile(path("m.json")), before);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.json"});
@@ -516,7 +517,7 @@ void FileModelTest::corruptConfigIsKept()
 void FileModelTest::measurementCsv()
 {
     MeasureDataFile f;
-    QVERIFY(model.exportMeasurementData(f, path("empty.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("empty.csv")));
     const QString header = "测量曲线,形状去除,波纹度轮廓,粗糙度轮廓,支承率曲线,振幅曲线,"
                            "测量速度,计算标准,形状去除,滤波器,λS,λC,测量范围,测量长度\n";
     const QByteArray bytes = readFile(path("empty.csv"));
@@ -529,7 +530,7 @@ void FileModelTest::measurementCsv()
     r.wavinessDataList_y = {1, 2, 3, 4};
     r.parameters = {entry(0, "Ra", 0.8, 31.5), entry(1, "Rz", 3.2, 126)};
     f.measureDataInfo.settingsData = {9, 6, 0, 2, 4, 1, 4, 2};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     const QStringList lines = fromGbk(readFile(path("m.csv"))).split('\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.at(0) + '\n', header);
@@ -541,9 +542,7 @@ void FileModelTest::measurementCsv()
     QCOMPARE(lines.at(5), QString("10,,,,,,"));
     QCOMPARE(lines.at(6), QString());
 
-    GlobalData::instance()->unit = 1;
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
-    GlobalData::instance()->unit = 0;
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Imperial, path("m.csv")));
     QCOMPARE(fromGbk(readFile(path("m.csv"))).split('\n').at(4), QString("1.23457e+06,,4,,,,,31.5 μin,126 μin,"));
 }
 
@@ -557,7 +556,7 @@ void FileModelTest::measurementCsvRows()
     r.abbottFirestoneDataList_y = QVector<double>(100, 7.0).toList();
     r.amplitudeCurveDataList_y = {1, 2};
     r.parameters = {entry(0, "Ra", 1, 2)};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     const QStringList lines = fromGbk(readFile(path("m.csv"))).split('\n');
     QCOMPARE(lines.size(), 102);
     QCOMPARE(lines.at(5), QString("1,,,,7,,"));
@@ -566,10 +565,10 @@ void FileModelTest::measurementCsvRows()
     r = CalculateResult();
     r.measureDataList = {1, 2};
     r.parameters = {entry(0, "Ra", 1, 2)};
-    QVERIFY(model.exportMeasurementData(f, path("two.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("two.csv")));
     QVERIFY(!fromGbk(readFile(path("two.csv"))).contains("Ra"));
     r.measureDataList = {1, 2, 3};
-    QVERIFY(model.exportMeasurementData(f, path("three.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("three.csv")));
     const QString three = fromGbk(readFile(path("three.csv")));
     QVERIFY(three.contains("Ra"));
     QVERIFY(!three.contains("1 μm"));
@@ -580,28 +579,29 @@ void FileModelTest::measurementCsvOutOfRangeSettings()
     MeasureDataFile f;
     f.calcutateResult.measureDataList = {1};
     f.measureDataInfo.settingsData = {10, -1, 6, 5, 7, 3, 5, 3};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     QCOMPARE(fromGbk(readFile(path("m.csv"))).split('\n').at(1), QString("1,,,,,,,,,,,,,,"));
 }
 
 void FileModelTest::instrumentCsv()
 {
+    const InstrumentOptionLists options{{"r0", "r1", "r2", "r3"}, {"s0", "s1", "s2"}, {"f0"}, {"l0", "l1"}};
     DATA_SAVE record{};
     record.calculateStandard = 2;
     record.samplingLength = 1;
     record.samplingNumber = 5;
     record.measureRange = 3;
     record.filter = 0;
-    QVERIFY(model.exportExecutingMachineData(record, {{"Ra", "0.8 μm"}, {"Rz", "3.2"}}, path("r.csv")));
+    QVERIFY(model.exportExecutingMachineData(record, {{"Ra", "0.8 μm"}, {"Rz", "3.2"}}, options, path("r.csv")));
     QCOMPARE(fromGbk(readFile(path("r.csv"))),
              QString("计算标准,取样长度,取样个数,测量范围,滤波器\n"
-                     "JIS,0.8 mm,5,160 μm,RC,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
+                     "s2,l1,5,r3,f0,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
 
     record.calculateStandard = 4;
     record.samplingLength = 255;
     record.measureRange = 4;
     record.filter = 200;
-    QVERIFY(model.exportExecutingMachineData(record, {}, path("r.csv")));
+    QVERIFY(model.exportExecutingMachineData(record, {}, options, path("r.csv")));
     const QStringList lines = fromGbk(readFile(path("r.csv"))).split('\n');
     QCOMPARE(lines.size(), 12);
     QCOMPARE(lines.at(1), QString(",,5,,,"));
