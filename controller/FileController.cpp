@@ -267,11 +267,11 @@ bool FileController::deleteMeasurementFiles(const QStringList &names)
 bool FileController::exportMeasurementFile(const QString &name, const QString &csvPath) const
 {
     MeasureDataFile file;
-    return loadMeasurementFile(name, file) && fileModel->exportMeasurementData(file, GlobalData::instance()->unit, csvPath);
+    return loadMeasurementFile(name, file) &&
+           fileModel->exportMeasurementData(file, GlobalData::instance()->unit, csvPath);
 }
 
-bool FileController::exportExecutingMachineData(DATA_SAVE record,
-                                                const QList<QPair<QString, QString>> &parameterRows,
+bool FileController::exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
                                                 const QString &csvPath) const
 {
     const GlobalData *data = GlobalData::instance();
@@ -311,4 +311,3 @@ void FileController::publishFileList()
 {
     GlobalData::instance()->setMeasureDataInfoList(sqliteService->selectAllMeasureDataFileInfo());
 }
-

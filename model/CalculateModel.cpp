@@ -64,10 +64,9 @@ void markUnmeasured(QList<ParameterEntry> &entries)
 
 void clearCurves(CalculateResult &result)
 {
-    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y,
-                                &result.roughnessDataList_y, &result.abbottFirestoneDataList_y,
-                                &result.amplitudeCurveDataList_y, &result.shapeRemovalDataList_x,
-                                &result.wavinessDataList_x, &result.roughnessDataList_x,
+    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y, &result.roughnessDataList_y,
+                                &result.abbottFirestoneDataList_y, &result.amplitudeCurveDataList_y,
+                                &result.shapeRemovalDataList_x, &result.wavinessDataList_x, &result.roughnessDataList_x,
                                 &result.abbottFirestoneDataList_x, &result.amplitudeCurveDataList_x})
         list->clear();
 }
@@ -104,8 +103,8 @@ QList<ParameterEntry> CalculateModel::parameterEntries(const Info &info, int gro
     return entries;
 }
 
-void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples,
-                                 int left, int right, double fullLength)
+void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples, int left, int right,
+                                 double fullLength)
 {
     const int count = samples.size();
     const int first = std::max(std::min(left, right), 0);

@@ -371,7 +371,8 @@ void NetworkModel::handleMeasurementCompleted(const QByteArray &payload)
     // Without a known sample width the packages cannot be read, and without
     // a package size the profile cannot be counted in packages.
     if (sampleWidth(type) == 0 || packageSize == 0) {
-        qDebug() << "测量完成报告无效：" << "type: " << int(type) << " packageSize:" << packageSize;
+        qDebug() << "测量完成报告无效："
+                 << "type: " << int(type) << " packageSize:" << packageSize;
         return;
     }
     sampleType = type;

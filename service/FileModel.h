@@ -45,16 +45,14 @@ public:
     // The parameter values are written in the given display unit.
     bool exportMeasurementData(const MeasureDataFile &file, int unit, const QString &path) const;
     // The record's option codes are written as the texts of the given lists.
-    bool exportExecutingMachineData(DATA_SAVE record,
-                                    const QList<QPair<QString, QString>> &parameterRows,
+    bool exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
                                     const InstrumentOptionLists &options, const QString &path) const;
 
     QJsonObject measureDataFileInfoToJson(const MeasureDataFileInfo &info) const;
     MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object) const;
     QJsonObject calculateResultToJson(const CalculateResult &result) const;
     CalculateResult jsonToCalculateResult(const QJsonObject &object) const;
-    static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys,
-                                                       const QList<QVariant> &values);
+    static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys, const QList<QVariant> &values);
 
     const QStringList samplingLengthNumbers;
     const QStringList samplingNumberTexts;

@@ -3,8 +3,7 @@
 #include <QStringList>
 
 // The texts of the option codes an instrument record carries, in code order.
-struct InstrumentOptionLists
-{
+struct InstrumentOptionLists {
     QStringList ranges;
     QStringList standards;
     QStringList filters;

@@ -1,5 +1,5 @@
-#include "GlobalConfig.h"
 #include "GlobalData.h"
+#include "GlobalConfig.h"
 #include "Language.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ void GlobalDataTest::constructionDefaults()
 {
     const GlobalData *data = GlobalData::instance();
     const SettingsData &s = data->settingsData;
-    const QList<int> settings{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
+    const QList<int> settings{s.calculateStandard, s.shapeRemoval,   s.waveFilter,     s.cutoffWavelengthS,
                               s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange};
     QCOMPARE(settings, (QList<int>{9, 0, 0, 0, 0, 2, 3, 2}));
     QCOMPARE(data->calibrationFactor, static_cast<double>(0.0039028989f));
@@ -86,8 +86,9 @@ void GlobalDataTest::wholeRecordSettersAlwaysEmit()
     QSignalSpy results(data, &GlobalData::calcutateResultChanged);
     QObject receiver;
     QStringList announcedNames;
-    connect(data, &GlobalData::measureDataInfoListChanged, &receiver,
-            [&](const QList<MeasureDataFileInfo> &list) { announcedNames.append(list.value(0).fileName); });
+    connect(data, &GlobalData::measureDataInfoListChanged, &receiver, [&](const QList<MeasureDataFileInfo> &list) {
+        announcedNames.append(list.value(0).fileName);
+    });
 
     data->setSettingsData(data->settingsData);
     data->setSettingsData(data->settingsData);
@@ -122,7 +123,7 @@ void GlobalDataTest::settingsFromAFileAreBoundToTheirLists()
     stored.measureRange = 99;
     data->setSettingsData(stored);
     const SettingsData &s = data->settingsData;
-    const QList<int> settings{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
+    const QList<int> settings{s.calculateStandard, s.shapeRemoval,   s.waveFilter,     s.cutoffWavelengthS,
                               s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange};
     QCOMPARE(settings, (QList<int>{0, 6, 0, 0, 6, 0, 4, 0}));
 }

@@ -1,7 +1,7 @@
+#include "FileModel.h"
 #include "Codes.h"
 #include "FileLimit.h"
 #include "FileTestSupport.h"
-#include "FileModel.h"
 #include "GlobalData.h"
 #include "VariantLists.h"
 
@@ -80,9 +80,9 @@ bool sameEntries(const QList<ParameterEntry> &a, const QList<ParameterEntry> &b)
     for (int i = 0; i < a.size(); ++i) {
         const ParameterEntry &x = a.at(i);
         const ParameterEntry &y = b.at(i);
-        if (x.id != y.id || x.paraName != y.paraName || !sameBits(x.value1, y.value1)
-            || !sameBits(x.value2, y.value2) || x.unit1 != y.unit1 || x.unit2 != y.unit2
-            || x.valueAndUnit1 != y.valueAndUnit1 || x.valueAndUnit2 != y.valueAndUnit2)
+        if (x.id != y.id || x.paraName != y.paraName || !sameBits(x.value1, y.value1) ||
+            !sameBits(x.value2, y.value2) || x.unit1 != y.unit1 || x.unit2 != y.unit2 ||
+            x.valueAndUnit1 != y.valueAndUnit1 || x.valueAndUnit2 != y.valueAndUnit2)
             return false;
     }
     return true;
@@ -90,10 +90,10 @@ bool sameEntries(const QList<ParameterEntry> &a, const QList<ParameterEntry> &b)
 
 bool sameSettings(const SettingsData &a, const SettingsData &b)
 {
-    return a.calculateStandard == b.calculateStandard && a.shapeRemoval == b.shapeRemoval
-           && a.waveFilter == b.waveFilter && a.cutoffWavelengthS == b.cutoffWavelengthS
-           && a.cutoffWavelengthC == b.cutoffWavelengthC && a.samplingLength == b.samplingLength
-           && a.samplingNumber == b.samplingNumber && a.measureRange == b.measureRange;
+    return a.calculateStandard == b.calculateStandard && a.shapeRemoval == b.shapeRemoval &&
+           a.waveFilter == b.waveFilter && a.cutoffWavelengthS == b.cutoffWavelengthS &&
+           a.cutoffWavelengthC == b.cutoffWavelengthC && a.samplingLength == b.samplingLength &&
+           a.samplingNumber == b.samplingNumber && a.measureRange == b.measureRange;
 }
 
 QString fromGbk(const QByteArray &bytes)
@@ -304,15 +304,16 @@ void FileModelTest::settingsConversions_data()
         << QByteArray(R"("samplingLength": 7, "samplingNumber": 1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
     QTest::newRow("negative sampling number")
         << QByteArray(R"("samplingLength": 1, "samplingNumber": -1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
-    QTest::newRow("valid sampling pair")
-        << QByteArray(R"("samplingLength": 1, "samplingNumber": 3)") << "" << QList<int>{0, 0, 0, 0, 0, 1, 3, 0};
+    QTest::newRow("valid sampling pair") << QByteArray(R"("samplingLength": 1, "samplingNumber": 3)") << ""
+                                         << QList<int>{0, 0, 0, 0, 0, 1, 3, 0};
     QTest::newRow("range cut, indexes rounded")
         << QByteArray(R"("measureRange": 1.9, "waveFilter": 1.6, "shapeRemoval": 2.4)") << ""
         << QList<int>{0, 2, 2, 0, 0, 0, 0, 1};
     QTest::newRow("texts and booleans as numbers")
         << QByteArray(R"("calculateStandard": "3", "cutoffWavelengthS": true, "cutoffWavelengthC": "x")") << ""
         << QList<int>{3, 0, 0, 1, 0, 0, 0, 0};
-    QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << ""
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("range as infinite text")
         << QByteArray(R"("measureRange": "-1e999")") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("number as name") << QByteArray(R"("fileName": 12)") << "12" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
@@ -329,8 +330,8 @@ void FileModelTest::settingsConversions()
     const MeasureDataFileInfo info = model.jsonToMeasureDataFileInfo(object);
     const SettingsData &s = info.settingsData;
     QCOMPARE(info.fileName, fileName);
-    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
-                         s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange}),
+    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS, s.cutoffWavelengthC,
+                         s.samplingLength, s.samplingNumber, s.measureRange}),
              settings);
 }
 
@@ -348,7 +349,8 @@ void FileModelTest::parametersAreCountedByName()
     const QJsonObject object = QJsonDocument::fromJson(R"({
         "paraNameList": ["Ra", "Rq", "Rz"], "idList": [1, 2], "value1List": [0.5],
         "unit1List": ["μm", "μm", "μm", "μm"],
-        "abbottParaNameList": [], "abbottIdList": [1, 2, 3]})").object();
+        "abbottParaNameList": [], "abbottIdList": [1, 2, 3]})")
+                                   .object();
     const CalculateResult r = model.jsonToCalculateResult(object);
     QCOMPARE(r.parameters.size(), 3);
     QCOMPARE(r.parameters.at(1).id, 2);
@@ -593,9 +595,8 @@ void FileModelTest::instrumentCsv()
     record.measureRange = 3;
     record.filter = 0;
     QVERIFY(model.exportExecutingMachineData(record, {{"Ra", "0.8 μm"}, {"Rz", "3.2"}}, options, path("r.csv")));
-    QCOMPARE(fromGbk(readFile(path("r.csv"))),
-             QString("计算标准,取样长度,取样个数,测量范围,滤波器\n"
-                     "s2,l1,5,r3,f0,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
+    QCOMPARE(fromGbk(readFile(path("r.csv"))), QString("计算标准,取样长度,取样个数,测量范围,滤波器\n"
+                                                       "s2,l1,5,r3,f0,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
 
     record.calculateStandard = 4;
     record.samplingLength = 255;

@@ -12,8 +12,8 @@ namespace {
 
 QByteArray replyBytes(quint8 functionType, const QByteArray &values)
 {
-    return serializedFrame(makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType,
-                                     payloadPrefix() + values));
+    return serializedFrame(
+        makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType, payloadPrefix() + values));
 }
 
 // Three frames as the unit sends them; the package holds the header and the
@@ -72,8 +72,9 @@ void FrameStreamTest::validation_data()
         return copy;
     };
     QTest::newRow("27 bytes") << heartbeat.left(27) << false << QStringList{"数据包长度不足： 27"};
-    QTest::newRow("empty payload") << hex("FE E1 90 0D 00 02 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 00 00 00 0D 90 E1 FE")
-                                   << true << QStringList{};
+    QTest::newRow("empty payload")
+        << hex("FE E1 90 0D 00 02 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 00 00 00 0D 90 E1 FE") << true
+        << QStringList{};
     QTest::newRow("header") << changed(3, "0C") << false << QStringList{"包头出错： \"fe e1 90 0c\""};
     // The version is the first failure of this frame, so its line is the only one.
     QTest::newRow("version, tail too") << changed(4, "01").left(39) + hex("00") << false << QStringList{"版本错误： 1"};
@@ -81,8 +82,7 @@ void FrameStreamTest::validation_data()
     QTest::newRow("product") << changed(9, "05") << false << QStringList{"产品错误： 5"};
     QTest::newRow("status") << changed(18, "00 01") << false << QStringList{"状态位出错： \"00 01\""};
     QTest::newRow("length one too small") << changed(20, "00 0B") << false << QStringList{"数据长度出错"};
-    QTest::newRow("crc") << changed(34, "54 33") << false
-                         << QStringList{"CRC出错：接收  \"54 33\"  计算  \"54 32\""};
+    QTest::newRow("crc") << changed(34, "54 33") << false << QStringList{"CRC出错：接收  \"54 33\"  计算  \"54 32\""};
     QTest::newRow("crc low byte first") << changed(34, "32 54") << false
                                         << QStringList{"CRC出错：接收  \"32 54\"  计算  \"54 32\""};
     QTest::newRow("tail") << changed(39, "FF") << false << QStringList{"包尾出错： \"0d 90 e1 ff\""};
@@ -131,9 +131,11 @@ void FrameStreamTest::glitchesCostOnlyTheBrokenFrame_data()
     badCrc[badCrc.size() - 5] = char(badCrc.at(badCrc.size() - 5) ^ 1);
 
     QTest::newRow("glued") << frames.join() << frames;
-    QTest::newRow("garbage before and between") << hex("00 FF FE E1 90") + frames.at(0) + hex("12 0D 90 E1 FE") + frames.at(2)
-                                                << QList<QByteArray>{frames.at(0), frames.at(2)};
-    QTest::newRow("bad crc in the middle") << frames.at(0) + badCrc + frames.at(2) << QList<QByteArray>{frames.at(0), frames.at(2)};
+    QTest::newRow("garbage before and between")
+        << hex("00 FF FE E1 90") + frames.at(0) + hex("12 0D 90 E1 FE") + frames.at(2)
+        << QList<QByteArray>{frames.at(0), frames.at(2)};
+    QTest::newRow("bad crc in the middle")
+        << frames.at(0) + badCrc + frames.at(2) << QList<QByteArray>{frames.at(0), frames.at(2)};
     QTest::newRow("frame cut short") << frames.at(0) + frames.at(1).left(30) + frames.at(2)
                                      << QList<QByteArray>{frames.at(0), frames.at(2)};
 }

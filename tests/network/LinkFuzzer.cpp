@@ -19,7 +19,9 @@ public:
     void sendData(const QByteArray &) override {}
 };
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
+void silence(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
 
 QCoreApplication &application()
 {
