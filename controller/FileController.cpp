@@ -1,5 +1,6 @@
 #include "FileController.h"
 
+#include "Codes.h"
 #include "FileModel.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr int noticeSuccess = 0;
-constexpr int noticeError = 2;
 constexpr double defaultCalibrationFactor = 0.0254189;
 // Longest file name the file systems we store on accept, in bytes.
 constexpr int maxFileNameBytes = 255;
@@ -131,11 +130,11 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
 {
     const QString path = filePath(name);
     if (path.isEmpty()) {
-        showKeyedNotice("pleaseEnterANewName", noticeError);
+        showKeyedNotice("pleaseEnterANewName", NoticeCode::Error);
         return false;
     }
     if (isNameTaken(name)) {
-        showKeyedNotice("duplicateFileName", noticeError);
+        showKeyedNotice("duplicateFileName", NoticeCode::Error);
         return false;
     }
 
@@ -148,13 +147,13 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
 
     if (!fileModel->saveMeasurementFile(file, path)) {
         qDebug() << "measurement file could not be written:" << path;
-        showKeyedNotice("saveFailed", noticeError);
+        showKeyedNotice("saveFailed", NoticeCode::Error);
         return false;
     }
     // A file the index does not know would never be listed; take it back.
     if (!sqliteService->insertMeasureDataFileInfo(file.measureDataInfo)) {
         QFile::remove(path);
-        showKeyedNotice("saveFailed", noticeError);
+        showKeyedNotice("saveFailed", NoticeCode::Error);
         return false;
     }
 
@@ -163,7 +162,7 @@ bool FileController::saveMeasurementFile(const QString &name, const QString &mea
     qDebug() << measureTime;
 
     publishFileList();
-    showKeyedNotice("savedSuccessfully", noticeSuccess);
+    showKeyedNotice("savedSuccessfully", NoticeCode::Success);
     return true;
 }
 
@@ -208,36 +207,36 @@ bool FileController::renameMeasurementFile(MeasureDataFileInfo entry, const QStr
     const QString oldName = entry.fileName;
     const QString newPath = filePath(newName);
     if (newPath.isEmpty()) {
-        showKeyedNotice("pleaseEnterANewName", noticeError);
+        showKeyedNotice("pleaseEnterANewName", NoticeCode::Error);
         return false;
     }
     for (const MeasureDataFileInfo &shown : qAsConst(GlobalData::instance()->measureDataInfoList)) {
         if (shown.fileName == newName) {
-            showKeyedNotice("duplicateFileName", noticeError);
+            showKeyedNotice("duplicateFileName", NoticeCode::Error);
             return false;
         }
     }
     // The list on screen may be a search result; the index knows every name.
     if (indexedNames(sqliteService).contains(newName)) {
-        showKeyedNotice("duplicateFileName", noticeError);
+        showKeyedNotice("duplicateFileName", NoticeCode::Error);
         return false;
     }
 
     const QString oldPath = filePath(oldName);
     if (oldPath.isEmpty() || !QFile::rename(oldPath, newPath)) {
-        showKeyedNotice("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", NoticeCode::Error);
         return false;
     }
     entry.fileName = newName;
     if (!sqliteService->renameMeasureDataFileInfo(oldName, entry)) {
         if (!QFile::rename(newPath, oldPath))
             qDebug() << "rename could not be undone:" << newPath << "should be" << oldPath;
-        showKeyedNotice("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", NoticeCode::Error);
         return false;
     }
 
     publishFileList();
-    showKeyedNotice("renameSucceeded", noticeSuccess);
+    showKeyedNotice("renameSucceeded", NoticeCode::Success);
     return true;
 }
 
@@ -259,23 +258,26 @@ bool FileController::deleteMeasurementFiles(const QStringList &names)
 
     publishFileList();
     if (allDeleted)
-        showKeyedNotice("deleteSucceeded", noticeSuccess);
+        showKeyedNotice("deleteSucceeded", NoticeCode::Success);
     else
-        showKeyedNotice("theFileIsOccupied.", noticeError);
+        showKeyedNotice("theFileIsOccupied.", NoticeCode::Error);
     return allDeleted;
 }
 
 bool FileController::exportMeasurementFile(const QString &name, const QString &csvPath) const
 {
     MeasureDataFile file;
-    return loadMeasurementFile(name, file) && fileModel->exportMeasurementData(file, csvPath);
+    return loadMeasurementFile(name, file) &&
+           fileModel->exportMeasurementData(file, GlobalData::instance()->unit, csvPath);
 }
 
-bool FileController::exportExecutingMachineData(DATA_SAVE record,
-                                                const QList<QPair<QString, QString>> &parameterRows,
+bool FileController::exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
                                                 const QString &csvPath) const
 {
-    return fileModel->exportExecutingMachineData(record, parameterRows, csvPath);
+    const GlobalData *data = GlobalData::instance();
+    const InstrumentOptionLists options{data->instrumentRangeList, data->instrumentStandardList,
+                                        data->instrumentFilterList, data->instrumentSamplingLengthList};
+    return fileModel->exportExecutingMachineData(record, parameterRows, options, csvPath);
 }
 
 void FileController::loadSystemConfig()
@@ -309,4 +311,3 @@ void FileController::publishFileList()
 {
     GlobalData::instance()->setMeasureDataInfoList(sqliteService->selectAllMeasureDataFileInfo());
 }
-

@@ -1,5 +1,6 @@
 #include "CalculateModel.h"
 
+#include "Codes.h"
 #include "GbkText.h"
 #include "GlobalData.h"
 #include "KeyedNotice.h"
@@ -63,10 +64,9 @@ void markUnmeasured(QList<ParameterEntry> &entries)
 
 void clearCurves(CalculateResult &result)
 {
-    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y,
-                                &result.roughnessDataList_y, &result.abbottFirestoneDataList_y,
-                                &result.amplitudeCurveDataList_y, &result.shapeRemovalDataList_x,
-                                &result.wavinessDataList_x, &result.roughnessDataList_x,
+    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y, &result.roughnessDataList_y,
+                                &result.abbottFirestoneDataList_y, &result.amplitudeCurveDataList_y,
+                                &result.shapeRemovalDataList_x, &result.wavinessDataList_x, &result.roughnessDataList_x,
                                 &result.abbottFirestoneDataList_x, &result.amplitudeCurveDataList_x})
         list->clear();
 }
@@ -103,8 +103,8 @@ QList<ParameterEntry> CalculateModel::parameterEntries(const Info &info, int gro
     return entries;
 }
 
-void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples,
-                                 int left, int right, double fullLength)
+void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples, int left, int right,
+                                 double fullLength)
 {
     const int count = samples.size();
     const int first = std::max(std::min(left, right), 0);
@@ -166,7 +166,7 @@ void CalculateModel::calculate()
     record.Mode = 2;
     loadSamples(record, result.measureDataList, result.left, result.right, number * length);
 
-    if (data->measurePurpose == 0) {
+    if (data->measurePurpose == MeasurePurpose::Measurement) {
         record.Cond.ShapeOption = settings.shapeRemoval;
         record.Cond.FilterOption = settings.waveFilter;
         record.Cond.LsOption = settings.cutoffWavelengthS;
@@ -189,7 +189,7 @@ void CalculateModel::calculate()
     kavrix(&record);
     readResults(record, result);
 
-    if (data->measurePurpose == 0)
+    if (data->measurePurpose == MeasurePurpose::Measurement)
         emit parameterCalculated();
     else
         calibrate();
@@ -204,14 +204,14 @@ void CalculateModel::calibrate()
         factor = calibratedFactor(data->referenceRa, parameters.first().value1,
                                   rangeFactor(data->settingsData.measureRange));
 
-    data->measurePurpose = 0;
+    data->measurePurpose = MeasurePurpose::Measurement;
     if (factor) {
         data->calibrationFactor = *factor;
         // Success is told once the instrument has acknowledged the new factor.
         emit calibrationFactorUpdated();
     } else {
         qDebug() << "Ra calibration gave no usable factor, kept" << data->calibrationFactor;
-        showKeyedNotice("calibrateFail", 2);
+        showKeyedNotice("calibrateFail", NoticeCode::Error);
     }
     calculate();
 }
@@ -247,10 +247,10 @@ NameValuePairs CalculateModel::nameValuePairs(const QList<ParameterEntry> &list)
 {
     const int unit = GlobalData::instance()->unit;
     NameValuePairs pairs;
-    if (unit != 0 && unit != 1)
+    if (unit != UnitCode::Metric && unit != UnitCode::Imperial)
         return pairs;
     for (const ParameterEntry &entry : list)
-        pairs.append({entry.paraName, unit == 0 ? entry.valueAndUnit1 : entry.valueAndUnit2});
+        pairs.append({entry.paraName, unit == UnitCode::Metric ? entry.valueAndUnit1 : entry.valueAndUnit2});
     return pairs;
 }
 

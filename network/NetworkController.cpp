@@ -1,5 +1,6 @@
 #include "NetworkController.h"
 
+#include "Codes.h"
 #include "GlobalData.h"
 #include "KeyedNotice.h"
 #include "NetworkModel.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-constexpr int kNoticeSuccess = 0;
-constexpr int kNoticeError = 2;
+constexpr int kNoticeSuccess = NoticeCode::Success;
+constexpr int kNoticeError = NoticeCode::Error;
 
 enum StartReply : uchar { Started = 0, Measuring = 1, Returning = 2 };
 

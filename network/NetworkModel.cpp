@@ -1,5 +1,6 @@
 #include "NetworkModel.h"
 
+#include "Codes.h"
 #include "CommandFrames.h"
 #include "FrameStream.h"
 #include "PortList.h"
@@ -35,12 +36,12 @@ quint8 byteAt(const QByteArray &payload, int index)
 int sampleWidth(quint8 sampleType)
 {
     switch (sampleType) {
-    case 0:
+    case SampleType::Int8:
         return 1;
-    case 1:
+    case SampleType::Uint16:
         return 2;
-    case 2:
-    case 3:
+    case SampleType::Uint32:
+    case SampleType::Int32:
         return 4;
     default:
         return 0;
@@ -50,11 +51,11 @@ int sampleWidth(quint8 sampleType)
 double decodeSample(const QByteArray &bytes, quint8 sampleType)
 {
     switch (sampleType) {
-    case 0:
+    case SampleType::Int8:
         return qint8(bytes.at(0));
-    case 1:
+    case SampleType::Uint16:
         return fromBigEndianU16(bytes);
-    case 2:
+    case SampleType::Uint32:
         return quint32(fromBigEndianI32(bytes));
     default:
         return fromBigEndianI32(bytes);
@@ -212,71 +213,11 @@ int NetworkModel::queuedFrameCount() const
     return sendQueue.size();
 }
 
-int NetworkModel::bufferedByteCount() const
-{
-    return receiveBuffer.size();
-}
-
 void NetworkModel::onSendMessageTimerTimeout()
 {
     if (sendQueue.isEmpty())
         return;
     transport->sendData(sendQueue.takeFirst());
-}
-
-bool NetworkModel::checkFrame(ProtocolFrame &frame, const QByteArray &bytes)
-{
-    if (bytes.size() < kFrameOverhead) {
-        qDebug() << "数据包长度不足：" << bytes.size();
-        return false;
-    }
-    parseFrame(frame, bytes);
-    if (frame.header != frameHeaderBytes()) {
-        qDebug() << "包头出错：" << frame.header.toHex(' ');
-        return false;
-    }
-    if (frame.version != 0) {
-        qDebug() << "版本错误：" << int(frame.version);
-        return false;
-    }
-    if (frame.companyCode != kCompanyCode) {
-        qDebug() << "公司错误：" << int(frame.companyCode);
-        return false;
-    }
-    if (frame.productCode != kProductCode) {
-        qDebug() << "产品错误：" << int(frame.productCode);
-        return false;
-    }
-    if (frame.status != zeroBytes(2)) {
-        qDebug() << "状态位出错：" << frame.status.toHex(' ');
-        return false;
-    }
-    if (fromBigEndianU16(frame.length) + kFrameOverhead != bytes.size()) {
-        qDebug() << "数据长度出错";
-        return false;
-    }
-    const QByteArray computed = crcBytes(frame.payload);
-    if (frame.crc != computed) {
-        qDebug() << "CRC出错：接收 " << frame.crc.toHex(' ') << " 计算 " << computed.toHex(' ');
-        return false;
-    }
-    if (frame.tail != frameTailBytes()) {
-        qDebug() << "包尾出错：" << frame.tail.toHex(' ');
-        return false;
-    }
-    return true;
-}
-
-QList<ProtocolFrame> NetworkModel::splitFrames(QByteArray &buffer)
-{
-    QList<ProtocolFrame> frames;
-    const auto candidates = takeFrameCandidates(buffer);
-    for (const QByteArray &candidate : candidates) {
-        ProtocolFrame frame;
-        if (checkFrame(frame, candidate))
-            frames.append(frame);
-    }
-    return frames;
 }
 
 void NetworkModel::onDataRecved(QByteArray data)
@@ -430,7 +371,8 @@ void NetworkModel::handleMeasurementCompleted(const QByteArray &payload)
     // Without a known sample width the packages cannot be read, and without
     // a package size the profile cannot be counted in packages.
     if (sampleWidth(type) == 0 || packageSize == 0) {
-        qDebug() << "测量完成报告无效：" << "type: " << int(type) << " packageSize:" << packageSize;
+        qDebug() << "测量完成报告无效："
+                 << "type: " << int(type) << " packageSize:" << packageSize;
         return;
     }
     sampleType = type;

@@ -51,10 +51,7 @@ public:
 
     void enqueueFrame(const ProtocolFrame &frame);
     int queuedFrameCount() const;
-    int bufferedByteCount() const;
 
-    static bool checkFrame(ProtocolFrame &frame, const QByteArray &bytes);
-    static QList<ProtocolFrame> splitFrames(QByteArray &buffer);
     void handleFrame(const ProtocolFrame &frame);
 
 signals:

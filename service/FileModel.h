@@ -1,8 +1,9 @@
 #pragma once
 
 #include "DataSave.h"
-#include "SystemConfig.h"
+#include "InstrumentOptionLists.h"
 #include "MeasureDataFile.h"
+#include "SystemConfig.h"
 
 #include <QHash>
 #include <QJsonObject>
@@ -41,17 +42,17 @@ public:
     // cannot be read.
     bool loadSystemConfig(SystemConfig &config, const QString &path) const;
 
-    bool exportMeasurementData(const MeasureDataFile &file, const QString &path) const;
-    bool exportExecutingMachineData(DATA_SAVE record,
-                                    const QList<QPair<QString, QString>> &parameterRows,
-                                    const QString &path) const;
+    // The parameter values are written in the given display unit.
+    bool exportMeasurementData(const MeasureDataFile &file, int unit, const QString &path) const;
+    // The record's option codes are written as the texts of the given lists.
+    bool exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
+                                    const InstrumentOptionLists &options, const QString &path) const;
 
     QJsonObject measureDataFileInfoToJson(const MeasureDataFileInfo &info) const;
     MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object) const;
     QJsonObject calculateResultToJson(const CalculateResult &result) const;
     CalculateResult jsonToCalculateResult(const QJsonObject &object) const;
-    static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys,
-                                                       const QList<QVariant> &values);
+    static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys, const QList<QVariant> &values);
 
     const QStringList samplingLengthNumbers;
     const QStringList samplingNumberTexts;

@@ -28,8 +28,7 @@ QString createTableStatement()
 // Registers the default connection, opens it, runs the body, closes it and
 // lets the connection go once every handle on it is gone, so the next
 // operation starts clean. A database that does not open runs nothing.
-template<typename Body>
-bool withDatabase(const QString &path, bool logOpened, Body body)
+template <typename Body> bool withDatabase(const QString &path, bool logOpened, Body body)
 {
     bool ok = false;
     {
@@ -72,6 +71,14 @@ MeasureDataFileInfo rowToInfo(const QSqlQuery &query)
     return info;
 }
 
+// A LIKE pattern that finds the text anywhere, with its own "%", "_" and
+// escape characters taken literally.
+QString containsPattern(QString text)
+{
+    text.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
+    return "%" + text + "%";
+}
+
 } // namespace
 
 SqliteService::SqliteService(QObject *parent, const QString &databasePath)
@@ -80,9 +87,9 @@ SqliteService::SqliteService(QObject *parent, const QString &databasePath)
     , insertSql("insert into MeasureDataFileInfo values(?,?,?,?,?,?);")
     , deleteSql("delete from MeasureDataFileInfo where fileName = ?;")
     , selectAllSql("select * from MeasureDataFileInfo order by measureTime desc;")
-    , searchSql("select * from MeasureDataFileInfo where fileName like ? or measureTime like ? ")
-    , databasePath(databasePath.isEmpty() ? QCoreApplication::applicationDirPath() + "/database.db"
-                                          : databasePath)
+    , searchSql(
+          "select * from MeasureDataFileInfo where fileName like ? escape '\\' or measureTime like ? escape '\\' ")
+    , databasePath(databasePath.isEmpty() ? QCoreApplication::applicationDirPath() + "/database.db" : databasePath)
 {
 }
 
@@ -108,8 +115,8 @@ bool SqliteService::insertRow(QSqlQuery &query, const MeasureDataFileInfo &info)
 {
     const SettingsData &s = info.settingsData;
     if (execute(query, insertSql,
-                {info.fileName, info.measureTime, s.calculateStandard, s.waveFilter,
-                 s.cutoffWavelengthS, s.cutoffWavelengthC})) {
+                {info.fileName, info.measureTime, s.calculateStandard, s.waveFilter, s.cutoffWavelengthS,
+                 s.cutoffWavelengthC})) {
         qDebug() << "插入成功";
         return true;
     }
@@ -223,14 +230,13 @@ QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfo(const QStrin
                                                                     const QList<int> &cutoffsS,
                                                                     const QList<int> &cutoffsC)
 {
-    const QString pattern = "%" + text + "%";
+    const QString pattern = containsPattern(text);
     QString sql = searchSql;
     QVariantList values{pattern, pattern};
-    const QList<QPair<const char *, const QList<int> *>> terms{
-        {" or calculateStandard = ? ", &calculateStandards},
-        {" or waveFilterType = ? ", &waveFilters},
-        {" or cutoffs = ? ", &cutoffsS},
-        {" or cutoffc = ? ", &cutoffsC}};
+    const QList<QPair<const char *, const QList<int> *>> terms{{" or calculateStandard = ? ", &calculateStandards},
+                                                               {" or waveFilterType = ? ", &waveFilters},
+                                                               {" or cutoffs = ? ", &cutoffsS},
+                                                               {" or cutoffc = ? ", &cutoffsC}};
     for (const auto &term : terms) {
         for (int index : *term.second) {
             sql += term.first;
@@ -243,7 +249,7 @@ QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfo(const QStrin
 
 QList<MeasureDataFileInfo> SqliteService::searchMeasureDataFileInfoByText(const QString &text)
 {
-    const QString pattern = "%" + text + "%";
+    const QString pattern = containsPattern(text);
     qDebug().noquote() << "sql:" << searchSql << pattern;
     return selectRows(searchSql, {pattern, pattern}, "模糊查询成功", "模糊查询失败 ");
 }

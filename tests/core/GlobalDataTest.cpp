@@ -1,9 +1,10 @@
-#include "GlobalConfig.h"
 #include "GlobalData.h"
+#include "GlobalConfig.h"
 #include "Language.h"
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QWidget>
 #include <QtTest>
 
 class GlobalDataTest : public QObject
@@ -17,13 +18,14 @@ private slots:
     void wholeRecordSettersAlwaysEmit();
     void settingsFromAFileAreBoundToTheirLists();
     void configPathsAndStyle();
+    void anyWidgetServesAsMainWindow();
 };
 
 void GlobalDataTest::constructionDefaults()
 {
     const GlobalData *data = GlobalData::instance();
     const SettingsData &s = data->settingsData;
-    const QList<int> settings{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
+    const QList<int> settings{s.calculateStandard, s.shapeRemoval,   s.waveFilter,     s.cutoffWavelengthS,
                               s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange};
     QCOMPARE(settings, (QList<int>{9, 0, 0, 0, 0, 2, 3, 2}));
     QCOMPARE(data->calibrationFactor, static_cast<double>(0.0039028989f));
@@ -84,8 +86,9 @@ void GlobalDataTest::wholeRecordSettersAlwaysEmit()
     QSignalSpy results(data, &GlobalData::calcutateResultChanged);
     QObject receiver;
     QStringList announcedNames;
-    connect(data, &GlobalData::measureDataInfoListChanged, &receiver,
-            [&](const QList<MeasureDataFileInfo> &list) { announcedNames.append(list.value(0).fileName); });
+    connect(data, &GlobalData::measureDataInfoListChanged, &receiver, [&](const QList<MeasureDataFileInfo> &list) {
+        announcedNames.append(list.value(0).fileName);
+    });
 
     data->setSettingsData(data->settingsData);
     data->setSettingsData(data->settingsData);
@@ -120,7 +123,7 @@ void GlobalDataTest::settingsFromAFileAreBoundToTheirLists()
     stored.measureRange = 99;
     data->setSettingsData(stored);
     const SettingsData &s = data->settingsData;
-    const QList<int> settings{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
+    const QList<int> settings{s.calculateStandard, s.shapeRemoval,   s.waveFilter,     s.cutoffWavelengthS,
                               s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange};
     QCOMPARE(settings, (QList<int>{0, 6, 0, 0, 6, 0, 4, 0}));
 }
@@ -139,6 +142,18 @@ void GlobalDataTest::configPathsAndStyle()
     QCOMPARE(config->margin, 17);
     QCOMPARE(config->titleBarColor, QString("rgb(119,25,170)"));
     QCOMPARE(config->borderColor, QString("rgb(224,224,224)"));
+}
+
+// Views below the main window take the recorded window as their parent,
+// without knowing its class.
+void GlobalDataTest::anyWidgetServesAsMainWindow()
+{
+    GlobalData *data = GlobalData::instance();
+    QWidget window;
+    data->mainWidget = &window;
+    QWidget view(data->mainWidget);
+    data->mainWidget = nullptr;
+    QCOMPARE(view.parentWidget(), &window);
 }
 
 QTEST_MAIN(GlobalDataTest)

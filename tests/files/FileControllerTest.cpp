@@ -1,8 +1,8 @@
-#include "CalculateModel.h"
 #include "FileController.h"
+#include "CalculateModel.h"
 #include "FileLimit.h"
-#include "FileTestSupport.h"
 #include "FileModel.h"
+#include "FileTestSupport.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
 #include "Language.h"
@@ -223,7 +223,9 @@ void FileControllerTest::saveWritesFileRowAndCounter()
 {
     int published = 0;
     QObject guard;
-    connect(GlobalData::instance(), &GlobalData::measureDataInfoListChanged, &guard, [&published] { ++published; });
+    connect(GlobalData::instance(), &GlobalData::measureDataInfoListChanged, &guard, [&published] {
+        ++published;
+    });
     saveAs("typed name", "2024-05-01 10:00:00");
     QCOMPARE(counterTimes(), 1);
     QCOMPARE(published, 1);
@@ -463,8 +465,12 @@ void FileControllerTest::openEvaluatesUnderTheFileSettings()
     CalculateModel calculator;
     QStringList events;
     connect(data, &GlobalData::calculateRangeChanged, &calculator, &CalculateModel::calculate);
-    connect(&calculator, &CalculateModel::parameterCalculated, &calculator, [&events] { events << "calculated"; });
-    connect(data, &GlobalData::measureDataListChanged, &calculator, [&events] { events << "profile"; });
+    connect(&calculator, &CalculateModel::parameterCalculated, &calculator, [&events] {
+        events << "calculated";
+    });
+    connect(data, &GlobalData::measureDataListChanged, &calculator, [&events] {
+        events << "profile";
+    });
     QVERIFY(controller->openMeasurementFile("evaluated"));
 
     QCOMPARE(events, (QStringList{"calculated", "profile"}));
@@ -507,6 +513,9 @@ void FileControllerTest::exportsReportFailure()
     QVERIFY(!QFile::exists(root->filePath("x.csv")));
     QVERIFY(!controller->exportMeasurementFile("m", root->filePath("no/dir/m.csv")));
     QVERIFY(controller->exportExecutingMachineData(DATA_SAVE{}, {}, root->filePath("r.csv")));
+    // The record's codes are decoded with the instrument lists of the shared state.
+    QVERIFY(readFile(root->filePath("r.csv"))
+                .contains(QTextCodec::codecForName("GBK")->fromUnicode("ISO,0.25 mm,0,20 μm,RC,\n")));
     QFile::remove(root->filePath("m.csv"));
     QFile::remove(root->filePath("r.csv"));
 }
@@ -560,8 +569,8 @@ void FileControllerTest::configSettingsAreBoundToTheirLists()
                       "cutoffWavelengthC": 7, "samplingLength": 1, "samplingNumber": 4, "measureRange": 3}})");
     controller->loadSystemConfig();
     const SettingsData &s = GlobalData::instance()->settingsData;
-    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
-                         s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange}),
+    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS, s.cutoffWavelengthC,
+                         s.samplingLength, s.samplingNumber, s.measureRange}),
              (QList<int>{0, 6, 0, 0, 0, 1, 4, 0}));
     QFile::remove(path);
 }

@@ -1,6 +1,7 @@
+#include "FileModel.h"
+#include "Codes.h"
 #include "FileLimit.h"
 #include "FileTestSupport.h"
-#include "FileModel.h"
 #include "GlobalData.h"
 #include "VariantLists.h"
 
@@ -79,9 +80,9 @@ bool sameEntries(const QList<ParameterEntry> &a, const QList<ParameterEntry> &b)
     for (int i = 0; i < a.size(); ++i) {
         const ParameterEntry &x = a.at(i);
         const ParameterEntry &y = b.at(i);
-        if (x.id != y.id || x.paraName != y.paraName || !sameBits(x.value1, y.value1)
-            || !sameBits(x.value2, y.value2) || x.unit1 != y.unit1 || x.unit2 != y.unit2
-            || x.valueAndUnit1 != y.valueAndUnit1 || x.valueAndUnit2 != y.valueAndUnit2)
+        if (x.id != y.id || x.paraName != y.paraName || !sameBits(x.value1, y.value1) ||
+            !sameBits(x.value2, y.value2) || x.unit1 != y.unit1 || x.unit2 != y.unit2 ||
+            x.valueAndUnit1 != y.valueAndUnit1 || x.valueAndUnit2 != y.valueAndUnit2)
             return false;
     }
     return true;
@@ -89,10 +90,10 @@ bool sameEntries(const QList<ParameterEntry> &a, const QList<ParameterEntry> &b)
 
 bool sameSettings(const SettingsData &a, const SettingsData &b)
 {
-    return a.calculateStandard == b.calculateStandard && a.shapeRemoval == b.shapeRemoval
-           && a.waveFilter == b.waveFilter && a.cutoffWavelengthS == b.cutoffWavelengthS
-           && a.cutoffWavelengthC == b.cutoffWavelengthC && a.samplingLength == b.samplingLength
-           && a.samplingNumber == b.samplingNumber && a.measureRange == b.measureRange;
+    return a.calculateStandard == b.calculateStandard && a.shapeRemoval == b.shapeRemoval &&
+           a.waveFilter == b.waveFilter && a.cutoffWavelengthS == b.cutoffWavelengthS &&
+           a.cutoffWavelengthC == b.cutoffWavelengthC && a.samplingLength == b.samplingLength &&
+           a.samplingNumber == b.samplingNumber && a.measureRange == b.measureRange;
 }
 
 QString fromGbk(const QByteArray &bytes)
@@ -303,15 +304,16 @@ void FileModelTest::settingsConversions_data()
         << QByteArray(R"("samplingLength": 7, "samplingNumber": 1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
     QTest::newRow("negative sampling number")
         << QByteArray(R"("samplingLength": 1, "samplingNumber": -1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
-    QTest::newRow("valid sampling pair")
-        << QByteArray(R"("samplingLength": 1, "samplingNumber": 3)") << "" << QList<int>{0, 0, 0, 0, 0, 1, 3, 0};
+    QTest::newRow("valid sampling pair") << QByteArray(R"("samplingLength": 1, "samplingNumber": 3)") << ""
+                                         << QList<int>{0, 0, 0, 0, 0, 1, 3, 0};
     QTest::newRow("range cut, indexes rounded")
         << QByteArray(R"("measureRange": 1.9, "waveFilter": 1.6, "shapeRemoval": 2.4)") << ""
         << QList<int>{0, 2, 2, 0, 0, 0, 0, 1};
     QTest::newRow("texts and booleans as numbers")
         << QByteArray(R"("calculateStandard": "3", "cutoffWavelengthS": true, "cutoffWavelengthC": "x")") << ""
         << QList<int>{3, 0, 0, 1, 0, 0, 0, 0};
-    QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << ""
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("range as infinite text")
         << QByteArray(R"("measureRange": "-1e999")") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("number as name") << QByteArray(R"("fileName": 12)") << "12" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
@@ -328,8 +330,8 @@ void FileModelTest::settingsConversions()
     const MeasureDataFileInfo info = model.jsonToMeasureDataFileInfo(object);
     const SettingsData &s = info.settingsData;
     QCOMPARE(info.fileName, fileName);
-    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
-                         s.cutoffWavelengthC, s.samplingLength, s.samplingNumber, s.measureRange}),
+    QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS, s.cutoffWavelengthC,
+                         s.samplingLength, s.samplingNumber, s.measureRange}),
              settings);
 }
 
@@ -347,7 +349,8 @@ void FileModelTest::parametersAreCountedByName()
     const QJsonObject object = QJsonDocument::fromJson(R"({
         "paraNameList": ["Ra", "Rq", "Rz"], "idList": [1, 2], "value1List": [0.5],
         "unit1List": ["μm", "μm", "μm", "μm"],
-        "abbottParaNameList": [], "abbottIdList": [1, 2, 3]})").object();
+        "abbottParaNameList": [], "abbottIdList": [1, 2, 3]})")
+                                   .object();
     const CalculateResult r = model.jsonToCalculateResult(object);
     QCOMPARE(r.parameters.size(), 3);
     QCOMPARE(r.parameters.at(1).id, 2);
@@ -391,7 +394,7 @@ void FileModelTest::failedWriteKeepsPreviousFile()
         QVERIFY(!model.saveMeasurementFile(sampleFile(), path("m.json")));
         QVERIFY(!model.saveMeasurementFile(sampleFile(), path("new.json")));
         QVERIFY(!model.saveSystemConfig(SystemConfig(), path("config.json")));
-        QVERIFY(!model.exportMeasurementData(sampleFile(), path("m.csv")));
+        QVERIFY(!model.exportMeasurementData(sampleFile(), UnitCode::Metric, path("m.csv")));
     }
     QCOMPARE(readFile(path("m.json")), before);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.json"});
@@ -516,7 +519,7 @@ void FileModelTest::corruptConfigIsKept()
 void FileModelTest::measurementCsv()
 {
     MeasureDataFile f;
-    QVERIFY(model.exportMeasurementData(f, path("empty.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("empty.csv")));
     const QString header = "测量曲线,形状去除,波纹度轮廓,粗糙度轮廓,支承率曲线,振幅曲线,"
                            "测量速度,计算标准,形状去除,滤波器,λS,λC,测量范围,测量长度\n";
     const QByteArray bytes = readFile(path("empty.csv"));
@@ -529,7 +532,7 @@ void FileModelTest::measurementCsv()
     r.wavinessDataList_y = {1, 2, 3, 4};
     r.parameters = {entry(0, "Ra", 0.8, 31.5), entry(1, "Rz", 3.2, 126)};
     f.measureDataInfo.settingsData = {9, 6, 0, 2, 4, 1, 4, 2};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     const QStringList lines = fromGbk(readFile(path("m.csv"))).split('\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.at(0) + '\n', header);
@@ -541,9 +544,7 @@ void FileModelTest::measurementCsv()
     QCOMPARE(lines.at(5), QString("10,,,,,,"));
     QCOMPARE(lines.at(6), QString());
 
-    GlobalData::instance()->unit = 1;
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
-    GlobalData::instance()->unit = 0;
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Imperial, path("m.csv")));
     QCOMPARE(fromGbk(readFile(path("m.csv"))).split('\n').at(4), QString("1.23457e+06,,4,,,,,31.5 μin,126 μin,"));
 }
 
@@ -557,7 +558,7 @@ void FileModelTest::measurementCsvRows()
     r.abbottFirestoneDataList_y = QVector<double>(100, 7.0).toList();
     r.amplitudeCurveDataList_y = {1, 2};
     r.parameters = {entry(0, "Ra", 1, 2)};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     const QStringList lines = fromGbk(readFile(path("m.csv"))).split('\n');
     QCOMPARE(lines.size(), 102);
     QCOMPARE(lines.at(5), QString("1,,,,7,,"));
@@ -566,10 +567,10 @@ void FileModelTest::measurementCsvRows()
     r = CalculateResult();
     r.measureDataList = {1, 2};
     r.parameters = {entry(0, "Ra", 1, 2)};
-    QVERIFY(model.exportMeasurementData(f, path("two.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("two.csv")));
     QVERIFY(!fromGbk(readFile(path("two.csv"))).contains("Ra"));
     r.measureDataList = {1, 2, 3};
-    QVERIFY(model.exportMeasurementData(f, path("three.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("three.csv")));
     const QString three = fromGbk(readFile(path("three.csv")));
     QVERIFY(three.contains("Ra"));
     QVERIFY(!three.contains("1 μm"));
@@ -580,28 +581,28 @@ void FileModelTest::measurementCsvOutOfRangeSettings()
     MeasureDataFile f;
     f.calcutateResult.measureDataList = {1};
     f.measureDataInfo.settingsData = {10, -1, 6, 5, 7, 3, 5, 3};
-    QVERIFY(model.exportMeasurementData(f, path("m.csv")));
+    QVERIFY(model.exportMeasurementData(f, UnitCode::Metric, path("m.csv")));
     QCOMPARE(fromGbk(readFile(path("m.csv"))).split('\n').at(1), QString("1,,,,,,,,,,,,,,"));
 }
 
 void FileModelTest::instrumentCsv()
 {
+    const InstrumentOptionLists options{{"r0", "r1", "r2", "r3"}, {"s0", "s1", "s2"}, {"f0"}, {"l0", "l1"}};
     DATA_SAVE record{};
     record.calculateStandard = 2;
     record.samplingLength = 1;
     record.samplingNumber = 5;
     record.measureRange = 3;
     record.filter = 0;
-    QVERIFY(model.exportExecutingMachineData(record, {{"Ra", "0.8 μm"}, {"Rz", "3.2"}}, path("r.csv")));
-    QCOMPARE(fromGbk(readFile(path("r.csv"))),
-             QString("计算标准,取样长度,取样个数,测量范围,滤波器\n"
-                     "JIS,0.8 mm,5,160 μm,RC,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
+    QVERIFY(model.exportExecutingMachineData(record, {{"Ra", "0.8 μm"}, {"Rz", "3.2"}}, options, path("r.csv")));
+    QCOMPARE(fromGbk(readFile(path("r.csv"))), QString("计算标准,取样长度,取样个数,测量范围,滤波器\n"
+                                                       "s2,l1,5,r3,f0,\n\nRa,Rz,\n0.8 μm,3.2,\n\n\n\n\n\n\n"));
 
     record.calculateStandard = 4;
     record.samplingLength = 255;
     record.measureRange = 4;
     record.filter = 200;
-    QVERIFY(model.exportExecutingMachineData(record, {}, path("r.csv")));
+    QVERIFY(model.exportExecutingMachineData(record, {}, options, path("r.csv")));
     const QStringList lines = fromGbk(readFile(path("r.csv"))).split('\n');
     QCOMPARE(lines.size(), 12);
     QCOMPARE(lines.at(1), QString(",,5,,,"));

@@ -1,13 +1,13 @@
-#include "FileTestSupport.h"
 #include "SqliteService.h"
+#include "FileTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-MeasureDataFileInfo row(const QString &name, const QString &time, int standard = 0, int filter = 0,
-                        int cutoffS = 0, int cutoffC = 0)
+MeasureDataFileInfo row(const QString &name, const QString &time, int standard = 0, int filter = 0, int cutoffS = 0,
+                        int cutoffC = 0)
 {
     MeasureDataFileInfo info;
     info.fileName = name;
@@ -34,6 +34,8 @@ private slots:
     void duplicateInsertKeepsFirstRow();
     void rowsComeNewestFirst();
     void searchMatchesNamesTimesAndSettings();
+    void searchTakesWildcardsLiterally_data();
+    void searchTakesWildcardsLiterally();
     void deleteRemovesOnlyNamedRows();
     void failedRenameKeepsOldRow();
     void unopenableDatabaseReportsFailure();
@@ -72,7 +74,8 @@ void SqliteServiceTest::namesRoundTripUnchanged()
 {
     const QStringList tricky{"it's", "say \"hi\"", "%1", "%2 %1", "x' or '1'='1", "粗糙度 μm", "a;drop table x"};
     for (int i = 0; i < tricky.size(); ++i)
-        QVERIFY2(service->insertMeasureDataFileInfo(row(tricky.at(i), QString("2024-01-01 00:00:%1").arg(i, 2, 10, QChar('0')), i)),
+        QVERIFY2(service->insertMeasureDataFileInfo(
+                     row(tricky.at(i), QString("2024-01-01 00:00:%1").arg(i, 2, 10, QChar('0')), i)),
                  qPrintable(tricky.at(i)));
 
     const QList<MeasureDataFileInfo> rows = service->selectAllMeasureDataFileInfo();
@@ -124,6 +127,36 @@ void SqliteServiceTest::searchMatchesNamesTimesAndSettings()
              (QStringList{"cutC", "cutS", "filter", "standard"}));
     QCOMPARE(names(service->searchMeasureDataFileInfo("zz", {}, {}, {}, {6, 5})), (QStringList{"cutC"}));
     QVERIFY(service->searchMeasureDataFileInfo("zz", {1}, {}, {}, {}).isEmpty());
+}
+
+void SqliteServiceTest::searchTakesWildcardsLiterally_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("quote") << "'"
+                           << "it's";
+    QTest::newRow("percent") << "%"
+                             << "50%";
+    QTest::newRow("underscore") << "_"
+                                << "a_b";
+    QTest::newRow("underscore between letters") << "a_b"
+                                                << "a_b";
+    QTest::newRow("letters stay case-blind") << "A_B"
+                                             << "a_b";
+    QTest::newRow("backslash") << "\\"
+                               << "back\\slash";
+}
+
+void SqliteServiceTest::searchTakesWildcardsLiterally()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, found);
+    int second = 0;
+    for (const char *name : {"it's", "50%", "a_b", "aXb", "back\\slash", "plain"})
+        QVERIFY(service->insertMeasureDataFileInfo(
+            row(name, QString("2024-05-01 10:00:%1").arg(second++, 2, 10, QChar('0')))));
+    QCOMPARE(names(service->searchMeasureDataFileInfo(text, {}, {}, {}, {})), QStringList{found});
+    QCOMPARE(names(service->searchMeasureDataFileInfoByText(text)), QStringList{found});
 }
 
 void SqliteServiceTest::deleteRemovesOnlyNamedRows()

@@ -1,7 +1,7 @@
 #include "HexBytes.h"
 #include "MessageLog.h"
 
-#include "NetworkModel.h"
+#include "FrameStream.h"
 #include "ProtocolCodec.h"
 #include "ProtocolFrame.h"
 #include "ProtocolIds.h"
@@ -12,8 +12,8 @@ namespace {
 
 QByteArray replyBytes(quint8 functionType, const QByteArray &values)
 {
-    return serializedFrame(makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType,
-                                     payloadPrefix() + values));
+    return serializedFrame(
+        makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType, payloadPrefix() + values));
 }
 
 // Three frames as the unit sends them; the package holds the header and the
@@ -72,8 +72,9 @@ void FrameStreamTest::validation_data()
         return copy;
     };
     QTest::newRow("27 bytes") << heartbeat.left(27) << false << QStringList{"数据包长度不足： 27"};
-    QTest::newRow("empty payload") << hex("FE E1 90 0D 00 02 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 00 00 00 0D 90 E1 FE")
-                                   << true << QStringList{};
+    QTest::newRow("empty payload")
+        << hex("FE E1 90 0D 00 02 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 00 00 00 0D 90 E1 FE") << true
+        << QStringList{};
     QTest::newRow("header") << changed(3, "0C") << false << QStringList{"包头出错： \"fe e1 90 0c\""};
     // The version is the first failure of this frame, so its line is the only one.
     QTest::newRow("version, tail too") << changed(4, "01").left(39) + hex("00") << false << QStringList{"版本错误： 1"};
@@ -81,8 +82,7 @@ void FrameStreamTest::validation_data()
     QTest::newRow("product") << changed(9, "05") << false << QStringList{"产品错误： 5"};
     QTest::newRow("status") << changed(18, "00 01") << false << QStringList{"状态位出错： \"00 01\""};
     QTest::newRow("length one too small") << changed(20, "00 0B") << false << QStringList{"数据长度出错"};
-    QTest::newRow("crc") << changed(34, "54 33") << false
-                         << QStringList{"CRC出错：接收  \"54 33\"  计算  \"54 32\""};
+    QTest::newRow("crc") << changed(34, "54 33") << false << QStringList{"CRC出错：接收  \"54 33\"  计算  \"54 32\""};
     QTest::newRow("crc low byte first") << changed(34, "32 54") << false
                                         << QStringList{"CRC出错：接收  \"32 54\"  计算  \"54 32\""};
     QTest::newRow("tail") << changed(39, "FF") << false << QStringList{"包尾出错： \"0d 90 e1 ff\""};
@@ -95,7 +95,7 @@ void FrameStreamTest::validation()
     QFETCH(QStringList, log);
     MessageLog messages;
     ProtocolFrame frame;
-    QCOMPARE(NetworkModel::checkFrame(frame, candidate), accepted);
+    QCOMPARE(checkFrame(frame, candidate), accepted);
     QCOMPARE(messages.lines(), log);
 }
 
@@ -105,9 +105,9 @@ void FrameStreamTest::everyCutOfTheStreamYieldsEveryFrameOnce()
     const QByteArray stream = frames.join();
     for (int cut = 0; cut <= stream.size(); ++cut) {
         QByteArray buffer = stream.left(cut);
-        QList<ProtocolFrame> received = NetworkModel::splitFrames(buffer);
+        QList<ProtocolFrame> received = splitFrames(buffer);
         buffer.append(stream.mid(cut));
-        received += NetworkModel::splitFrames(buffer);
+        received += splitFrames(buffer);
         QCOMPARE(payloads(received), payloads(frames));
         QVERIFY(buffer.isEmpty());
     }
@@ -116,7 +116,7 @@ void FrameStreamTest::everyCutOfTheStreamYieldsEveryFrameOnce()
     QList<ProtocolFrame> received;
     for (char byte : stream) {
         buffer.append(byte);
-        received += NetworkModel::splitFrames(buffer);
+        received += splitFrames(buffer);
     }
     QCOMPARE(payloads(received), payloads(frames));
 }
@@ -131,9 +131,11 @@ void FrameStreamTest::glitchesCostOnlyTheBrokenFrame_data()
     badCrc[badCrc.size() - 5] = char(badCrc.at(badCrc.size() - 5) ^ 1);
 
     QTest::newRow("glued") << frames.join() << frames;
-    QTest::newRow("garbage before and between") << hex("00 FF FE E1 90") + frames.at(0) + hex("12 0D 90 E1 FE") + frames.at(2)
-                                                << QList<QByteArray>{frames.at(0), frames.at(2)};
-    QTest::newRow("bad crc in the middle") << frames.at(0) + badCrc + frames.at(2) << QList<QByteArray>{frames.at(0), frames.at(2)};
+    QTest::newRow("garbage before and between")
+        << hex("00 FF FE E1 90") + frames.at(0) + hex("12 0D 90 E1 FE") + frames.at(2)
+        << QList<QByteArray>{frames.at(0), frames.at(2)};
+    QTest::newRow("bad crc in the middle")
+        << frames.at(0) + badCrc + frames.at(2) << QList<QByteArray>{frames.at(0), frames.at(2)};
     QTest::newRow("frame cut short") << frames.at(0) + frames.at(1).left(30) + frames.at(2)
                                      << QList<QByteArray>{frames.at(0), frames.at(2)};
 }
@@ -143,7 +145,7 @@ void FrameStreamTest::glitchesCostOnlyTheBrokenFrame()
     QFETCH(QByteArray, stream);
     QFETCH(QList<QByteArray>, expected);
     QByteArray buffer = stream;
-    QCOMPARE(payloads(NetworkModel::splitFrames(buffer)), payloads(expected));
+    QCOMPARE(payloads(splitFrames(buffer)), payloads(expected));
     QVERIFY(buffer.isEmpty());
 }
 
@@ -151,10 +153,10 @@ void FrameStreamTest::aChunkEndingWithATailLeavesNothing()
 {
     const QList<QByteArray> frames = sampleFrames();
     QByteArray buffer = frames.at(0) + frames.at(2).left(10);
-    QCOMPARE(NetworkModel::splitFrames(buffer).size(), 1);
+    QCOMPARE(splitFrames(buffer).size(), 1);
     QCOMPARE(buffer, frames.at(2).left(10));
     buffer.append(frames.at(2).mid(10));
-    QCOMPARE(NetworkModel::splitFrames(buffer).size(), 1);
+    QCOMPARE(splitFrames(buffer).size(), 1);
     QVERIFY(buffer.isEmpty());
 }
 
@@ -165,7 +167,7 @@ void FrameStreamTest::wrongLengthDoesNotHoldBackLaterFrames()
     broken.replace(20, 2, hex("FF F0"));
     const QByteArray good = sampleFrames().at(0);
     QByteArray buffer = broken + good;
-    QCOMPARE(payloads(NetworkModel::splitFrames(buffer)), payloads({good}));
+    QCOMPARE(payloads(splitFrames(buffer)), payloads({good}));
     QVERIFY(buffer.isEmpty());
 }
 
@@ -173,13 +175,13 @@ void FrameStreamTest::bufferStaysBounded()
 {
     QByteArray buffer(1 << 20, char(0x5A));
     buffer.append(hex("FE E1"));
-    QVERIFY(NetworkModel::splitFrames(buffer).isEmpty());
+    QVERIFY(splitFrames(buffer).isEmpty());
     QCOMPARE(buffer, hex("FE E1"));
 
     // The largest frame a length field can announce is all that is kept.
     buffer = hex("FE E1 90 0D 00 02 00 00 01 04 05 00 00 00 00 00 00 00 00 00 FF FF");
     buffer.append(QByteArray(200000, char(0x11)));
-    QVERIFY(NetworkModel::splitFrames(buffer).isEmpty());
+    QVERIFY(splitFrames(buffer).isEmpty());
     QVERIFY(buffer.size() < kFrameOverhead + 0xFFFF);
 }
 

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the receive path of the link: stream cutting,
 // frame checks and the dispatch of every reply and report.
 
+#include "FrameStream.h"
 #include "NetworkInterface.h"
 #include "NetworkModel.h"
 #include "ProtocolFrame.h"
@@ -18,7 +19,9 @@ public:
     void sendData(const QByteArray &) override {}
 };
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
+void silence(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
 
 QCoreApplication &application()
 {
@@ -64,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         model.onDataRecved(stream.mid(at, chunk));
 
     ProtocolFrame frame;
-    NetworkModel::checkFrame(frame, input);
+    checkFrame(frame, input);
     return 0;
 }

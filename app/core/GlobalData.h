@@ -3,6 +3,7 @@
 
 #include "AboutInfo.h"
 #include "CalculateResult.h"
+#include "Codes.h"
 #include "Kavrix.h"
 #include "MeasureDataFileInfo.h"
 #include "ScrollNoticeContainer.h"
@@ -14,7 +15,7 @@
 #include <QRect>
 #include <QStringList>
 
-class MainWidget;
+class QWidget;
 
 // The state that pages, controllers, models and the instrument link share.
 class GlobalData : public QObject
@@ -32,7 +33,7 @@ public:
     QFont font;
     QRect mainWindowRect;
     QString currentFileName;
-    int unit = 0;
+    int unit = UnitCode::Metric;
     bool isAutoSave = false;
     AboutInfo aboutInfo;
     SettingsData settingsData;
@@ -42,10 +43,11 @@ public:
     ParaRecord stPara{};
     double calibrationFactor = 0.00390289886854589;
     double referenceRa = 1.0;
-    int currentPage = 0;
-    int measurePurpose = 0;
-    MainWidget *mainWidget = nullptr;
-    int executingMachineDataAction = 0;
+    int currentPage = PageIndex::Measure;
+    int measurePurpose = MeasurePurpose::Measurement;
+    // The main window; views below it take it as their parent.
+    QWidget *mainWidget = nullptr;
+    int executingMachineDataAction = RecordAction::None;
     QStringList instrumentRangeList;
     QStringList instrumentStandardList;
     QStringList instrumentFilterList;

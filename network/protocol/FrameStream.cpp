@@ -2,6 +2,7 @@
 
 #include "ProtocolCodec.h"
 #include "ProtocolFrame.h"
+#include "ProtocolIds.h"
 
 #include <QDebug>
 
@@ -95,4 +96,59 @@ QList<QByteArray> takeFrameCandidates(QByteArray &buffer)
     }
     buffer.remove(0, pos);
     return candidates;
+}
+
+bool checkFrame(ProtocolFrame &frame, const QByteArray &bytes)
+{
+    if (bytes.size() < kFrameOverhead) {
+        qDebug() << "数据包长度不足：" << bytes.size();
+        return false;
+    }
+    parseFrame(frame, bytes);
+    if (frame.header != frameHeaderBytes()) {
+        qDebug() << "包头出错：" << frame.header.toHex(' ');
+        return false;
+    }
+    if (frame.version != 0) {
+        qDebug() << "版本错误：" << int(frame.version);
+        return false;
+    }
+    if (frame.companyCode != kCompanyCode) {
+        qDebug() << "公司错误：" << int(frame.companyCode);
+        return false;
+    }
+    if (frame.productCode != kProductCode) {
+        qDebug() << "产品错误：" << int(frame.productCode);
+        return false;
+    }
+    if (frame.status != zeroBytes(2)) {
+        qDebug() << "状态位出错：" << frame.status.toHex(' ');
+        return false;
+    }
+    if (fromBigEndianU16(frame.length) + kFrameOverhead != bytes.size()) {
+        qDebug() << "数据长度出错";
+        return false;
+    }
+    const QByteArray computed = crcBytes(frame.payload);
+    if (frame.crc != computed) {
+        qDebug() << "CRC出错：接收 " << frame.crc.toHex(' ') << " 计算 " << computed.toHex(' ');
+        return false;
+    }
+    if (frame.tail != frameTailBytes()) {
+        qDebug() << "包尾出错：" << frame.tail.toHex(' ');
+        return false;
+    }
+    return true;
+}
+
+QList<ProtocolFrame> splitFrames(QByteArray &buffer)
+{
+    QList<ProtocolFrame> frames;
+    const auto candidates = takeFrameCandidates(buffer);
+    for (const QByteArray &candidate : candidates) {
+        ProtocolFrame frame;
+        if (checkFrame(frame, candidate))
+            frames.append(frame);
+    }
+    return frames;
 }

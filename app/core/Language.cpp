@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "Codes.h"
+
 namespace {
 struct Entry {
     const char *key;
@@ -73,7 +75,8 @@ const Entry kEntries[] = {
     {"measureFileList", "测量文件列表", "Meas.FileList"},
     {"pleaseEnterANewName", "请输入新名称", "Please enter a new name"},
     {"confirm", "确认", "Confirm"},
-    {"confirmToDeleteSelectedFile", "确认要删除当前选中文件吗？", "Are you sure you want to delete the currently selected file?"},
+    {"confirmToDeleteSelectedFile", "确认要删除当前选中文件吗？",
+     "Are you sure you want to delete the currently selected file?"},
     {"emptyTheQueriedFiles", "确认要清空当前查询到的文件吗？", "Do you want to empty the queried files?"},
     {"time", "时间", "Time"},
     {"raCalibrationValue", "Ra 标定值", "Ra Value     "},
@@ -82,7 +85,8 @@ const Entry kEntries[] = {
     {"speedCalibrationCompleted", "速度校准已完成", "Speed calibration completed"},
     {"raValueCalibrationCompleted", "Ra 值校准完成", "Ra value calibration completed"},
     {"measureLength", "测量长度", "Meas.Length"},
-    {"filesHasReachedTheUpperLimit", "当前存储文件数量达到上限，请及时清理", "The number of files has reached the upper limit."},
+    {"filesHasReachedTheUpperLimit", "当前存储文件数量达到上限，请及时清理",
+     "The number of files has reached the upper limit."},
     {"savedSuccessfully", "保存成功", "Saved Successfully"},
     {"saveFailed", "保存失败", "Save Failed"},
     {"duplicateFileName", "文件名重复", "Duplicate file name"},
@@ -117,7 +121,8 @@ const Entry kEntries[] = {
     {"hint", "提示", "Hint"},
     {"enteredDeveloperModel", "已进入开发者模式。", "You have entered developer mode."},
     {"developerModel", "开发者模式", "Developer Mode"},
-    {"equipmentNotCalibrated", "设备速度未校准，请先校准速度", "The equipment speed is not calibrated. Please calibrate the speed first."},
+    {"equipmentNotCalibrated", "设备速度未校准，请先校准速度",
+     "The equipment speed is not calibrated. Please calibrate the speed first."},
     {"motorSpeedError", "电机速度错误，本次测量结束", "Motor speed error, this measurement is over."},
     {"measurementStoped", "测量中断，正在自动回程", "Measurement is interrupted. Automatic return is underway"},
     {"newMeasurementRangeApplied", "新的测量范围已应用", "The new measurement range has been applied"},
@@ -142,7 +147,7 @@ const Entry kEntries[] = {
 // hand-edited configuration) falls back to Chinese.
 int textIndex(int language)
 {
-    return language == 1 ? 1 : 0;
+    return language == LanguageCode::English ? LanguageCode::English : LanguageCode::Chinese;
 }
 }
 

@@ -1,0 +1,10 @@
+# Fails when a program loads a library of a layer it must not depend on.
+execute_process(COMMAND ldd ${PROGRAM} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "ldd failed on ${PROGRAM}:\n${output}")
+endif()
+foreach(library Qt5Widgets Qt5Sql libKavrix fftw3)
+  if(output MATCHES "${library}")
+    message(FATAL_ERROR "${PROGRAM} loads ${library}:\n${output}")
+  endif()
+endforeach()
