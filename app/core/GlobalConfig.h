@@ -22,8 +22,8 @@ public:
     QString fileInfoDir;
     QString dataStorageDir;
     QString systemConfigPath;
-    double xScale = 0.0;
-    double yScale = 0.0;
+    double xScale = 1.0;
+    double yScale = 1.0;
 
 private:
     GlobalConfig();

@@ -1,0 +1,42 @@
+#include "Widget.h"
+
+#include "GlobalData.h"
+#include "Language.h"
+#include "TouchKeyboard.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+Widget::Widget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void Widget::init()
+{
+    initData();
+    initUi();
+    initConnect();
+    initStyle();
+    retranslateUi();
+    connect(Language::instance(), &Language::languageChanged, this, [this](int) {
+        retranslateUi();
+    });
+    connect(GlobalData::instance(), &GlobalData::unitChanged, this, [this](int) {
+        retranslateUi();
+    });
+}
+
+void Widget::showVirtualKeyboard()
+{
+    TouchKeyboard::instance()->open();
+}
+
+void Widget::paintEvent(QPaintEvent *event)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    QWidget::paintEvent(event);
+}
