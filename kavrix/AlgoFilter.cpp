@@ -70,11 +70,14 @@ double meanOf(const double *y, int n)
 
 // Least-squares lines of the successive windows of w points, in the window's
 // own coordinates t = 0 to w - 1, from sums that slide one point at a time.
-class SlidingLine {
+class SlidingLine
+{
 public:
     SlidingLine(const double *y, int w)
-        : m_y(y), m_w(w), m_tMean((w - 1) / 2.0),
-          m_stt(static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0)
+        : m_y(y)
+        , m_w(w)
+        , m_tMean((w - 1) / 2.0)
+        , m_stt(static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0)
     {
     }
 
@@ -160,17 +163,17 @@ int algoWholePoints(double cut)
     return cut >= largest ? static_cast<int>(largest) : static_cast<int>(cut);
 }
 
-void algoGaussWeight(DataArray *curve, int n)
+void algoGaussWeight(DataArray *curve, int n, double cut)
 {
     const int count = std::min(std::max(n, 0), curve->N);
     std::fill(curve->Y, curve->Y + curve->N, 0.0);
     const int k = (n - 1) / 2;
-    if (k < 1) {
+    if (k < 1 || !(cut > 0.0)) {
         if (count > 0)
             curve->Y[0] = 1.0;
         return;
     }
-    const double b = 1.0 / (0.4697 * k);
+    const double b = 1.0 / (0.4697 * cut);
     for (int i = 0; i < count; ++i) {
         const double d = i - k;
         curve->Y[i] = b * std::pow(2.718281828459, -3.141592653589 * b * b * d * d);
@@ -224,7 +227,7 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
     }
     std::vector<double> weights(n);
     DataArray weightCurve = view(weights);
-    algoGaussWeight(&weightCurve, 2 * k + 1);
+    algoGaussWeight(&weightCurve, 2 * k + 1, cut);
     const double weightSum = algoSum(&weightCurve);
 
     const int bins = n / 2 + 1;

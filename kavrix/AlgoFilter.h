@@ -35,9 +35,11 @@ void algoFilterEnvelope(const DataArray *in, DataArray *out, double cut, int fla
 // it at every index of the output; flag 1 writes input minus the line.
 void algoLsLine(const DataArray *in, int a, int b, DataArray *out, int flag);
 
-// Gaussian weights of n = 2k + 1 points into the first n heights; the rest of
-// the curve's N heights get 0.
-void algoGaussWeight(DataArray *curve, int n);
+// Gaussian weights of n = 2k + 1 points into the first n heights, centred on
+// point k; the rest of the curve's N heights get 0. The bell's width follows
+// the exact cut-off in points, so that a wave of that length keeps half its
+// amplitude; only the window is cut to whole points.
+void algoGaussWeight(DataArray *curve, int n, double cut);
 
 void algoHammingWindow(DataArray *curve);
 
