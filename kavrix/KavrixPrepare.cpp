@@ -26,6 +26,9 @@ double *allocBuffer(int capacity)
     if (!block) {
         return nullptr;
     }
+    // Curves that no stage writes (the extra curves) are handed to the
+    // caller as they are; they must read as zeros, not as stale heap.
+    std::fill(block, block + capacity + kHeaderDoubles, 0.0);
     block[0] = capacity;
     return block + kHeaderDoubles;
 }
@@ -58,17 +61,15 @@ bool allocCurve(DataArray &curve, int capacity)
 }
 
 DataArray ParaRecord::*const kAllCurves[] = {
-    &ParaRecord::RawArray,    &ParaRecord::FormArray,     &ParaRecord::PArray,
-    &ParaRecord::RArray,      &ParaRecord::WArray,        &ParaRecord::ExtraArray1,
-    &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray, &ParaRecord::AbbottArray,
-    &ParaRecord::AmplitudeArray,
+    &ParaRecord::RawArray,    &ParaRecord::FormArray,      &ParaRecord::PArray,      &ParaRecord::RArray,
+    &ParaRecord::WArray,      &ParaRecord::ExtraArray1,    &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray,
+    &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray,
 };
 
 // The curves every evaluation writes, whatever the switches hold.
 DataArray ParaRecord::*const kCoreCurves[] = {
-    &ParaRecord::RawArray, &ParaRecord::FormArray,   &ParaRecord::PArray,
-    &ParaRecord::RArray,   &ParaRecord::WArray,      &ParaRecord::AbbottArray,
-    &ParaRecord::AmplitudeArray,
+    &ParaRecord::RawArray, &ParaRecord::FormArray,   &ParaRecord::PArray,         &ParaRecord::RArray,
+    &ParaRecord::WArray,   &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray,
 };
 
 // Release goes by the pointers, not by the switches: buffers allocated under
@@ -84,9 +85,8 @@ bool allocateAll(ParaRecord *para)
 {
     const int capacity = para->Capacity;
     bool ok = true;
-    for (DataArray ParaRecord::*curve : {&ParaRecord::RawArray, &ParaRecord::FormArray,
-                                         &ParaRecord::PArray, &ParaRecord::RArray,
-                                         &ParaRecord::WArray}) {
+    for (DataArray ParaRecord::*curve : {&ParaRecord::RawArray, &ParaRecord::FormArray, &ParaRecord::PArray,
+                                         &ParaRecord::RArray, &ParaRecord::WArray}) {
         ok = allocCurve(para->*curve, capacity) && ok;
     }
     if (para->ExtraArrayOn == 1) {
@@ -184,12 +184,10 @@ void resetEntry(ParmResult &result, int entry)
 {
     result.Value1 = 0.0;
     result.Unit1 = algoMetricUnit(entry);
-    std::snprintf(result.ValueUnit1, sizeof result.ValueUnit1, "%.0f %s", result.Value1,
-                  result.Unit1);
+    std::snprintf(result.ValueUnit1, sizeof result.ValueUnit1, "%.0f %s", result.Value1, result.Unit1);
     result.Value2 = 0.0;
     result.Unit2 = algoInchUnit(result.Unit1);
-    std::snprintf(result.ValueUnit2, sizeof result.ValueUnit2, "%.0f %s", result.Value2,
-                  result.Unit2);
+    std::snprintf(result.ValueUnit2, sizeof result.ValueUnit2, "%.0f %s", result.Value2, result.Unit2);
 }
 
 } // namespace
@@ -234,8 +232,7 @@ void algoSetBuffers(ParaRecord *para)
     } else {
         // A record allocated without extended evaluation has no spectrum and
         // no extra curves; their stages must not run into the missing buffers.
-        if (algoCurveCapacity(&para->ExtraArray1) == 0 ||
-            algoCurveCapacity(&para->ExtraArray2) == 0) {
+        if (algoCurveCapacity(&para->ExtraArray1) == 0 || algoCurveCapacity(&para->ExtraArray2) == 0) {
             para->ExtraArrayOn = 0;
         }
         if (algoCurveCapacity(&para->SpectrumArray) == 0) {
@@ -257,8 +254,7 @@ void algoSetCurveCounts(ParaRecord *para)
     const bool fits = n >= kMinProfilePoints && n <= room;
     for (DataArray ParaRecord::*curve :
          {&ParaRecord::FormArray, &ParaRecord::PArray, &ParaRecord::RArray, &ParaRecord::WArray,
-          &ParaRecord::ExtraArray1, &ParaRecord::ExtraArray2, &ParaRecord::AbbottArray,
-          &ParaRecord::AmplitudeArray}) {
+          &ParaRecord::ExtraArray1, &ParaRecord::ExtraArray2, &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray}) {
         setCount(para->*curve, fits, n);
     }
     setCount(para->SpectrumArray, fits, n / 2 + 1);
@@ -271,7 +267,9 @@ void algoCheckCond(ParaRecord *para)
         return;
     }
     EvalCond &cond = para->Cond;
-    const auto reject = [para] { para->Valid = 0; };
+    const auto reject = [para] {
+        para->Valid = 0;
+    };
 
     const bool lengthValid = std::isfinite(cond.EvalLength) && cond.EvalLength > 0.0;
     if (!lengthValid) {
