@@ -232,6 +232,33 @@ TEST(Evaluation, RmsSlopeOfASineBehindTheGaussianFilter)
     expectWithin(roughness(e, Rq).Value1, amplitudeUm * kept / std::sqrt(2.0), 0.002, "Rq");
 }
 
+TEST(Evaluation, ShallowDipsStayInsideTheirElement)
+{
+    // sin t + 1.05 sin 3t with a period of 0.2 mm dips just below the mean
+    // line inside each crest and rises just above it inside each trough: one
+    // element per period all the same. 9.5 periods, sampled half a point off
+    // the crossings, are even about their middle, so the least-squares line
+    // is flat; it lies a little above the axis, which closes all ten crests.
+    const int n = 9500;
+    const double period = 1000.0;
+    Evaluation e(0);
+    Options o;
+    o.EvalLength = n * 0.2 / period;
+    std::vector<double> y(n);
+    for (int i = 0; i < n; ++i) {
+        const double t = 2.0 * M_PI * (i + 0.5) / period;
+        y[i] = (std::sin(t) + 1.05 * std::sin(3.0 * t)) / o.ZMag;
+    }
+    evaluate(e, y, o);
+    ASSERT_EQ(e->Valid, 1);
+    expectWithin(roughness(e, RSm).Value1, 0.2, 1e-9, "RSm");
+    expectWithin(roughness(e, RS).Value1, 0.2, 0.005, "RS");
+    expectWithin(roughness(e, Pc).Value1, 10 / o.EvalLength * 10.0, 1e-9, "Pc");
+    const double rt = roughness(e, Rt).Value1;
+    for (int slot : {Rc, Rz94, R3z})
+        expectWithin(roughness(e, slot).Value1, rt, 1e-6, "slot " + std::to_string(slot));
+}
+
 TEST(Evaluation, FlatProfileHasLengthRatioOneAndNoNaN)
 {
     for (int extended : {0, 1}) {
