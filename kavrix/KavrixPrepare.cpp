@@ -180,6 +180,32 @@ bool cutoffRepresentable(double points)
     return points >= 0.0 && points <= INT_MAX / 4;
 }
 
+// One pass that also catches heights whose sum overflows, which no stage
+// could evaluate either.
+bool heightsFinite(const DataArray &raw)
+{
+    double sum = 0.0;
+    for (int i = 0; i < raw.N; ++i) {
+        sum += raw.Y[i];
+    }
+    return std::isfinite(sum);
+}
+
+struct Family {
+    int on;
+    int first;
+    int count;
+};
+
+void familiesOf(const ParaRecord *para, Family (&families)[5])
+{
+    families[0] = {para->ROn, KAVRIX_R_FIRST, KAVRIX_R_COUNT};
+    families[1] = {para->WOn, KAVRIX_W_FIRST, KAVRIX_W_COUNT};
+    families[2] = {para->POn, KAVRIX_P_FIRST, KAVRIX_P_COUNT};
+    families[3] = {para->MrOn, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT};
+    families[4] = {para->MotifOn, KAVRIX_MOTIF_FIRST, KAVRIX_MOTIF_COUNT};
+}
+
 void resetEntry(ParmResult &result, int entry)
 {
     result.Value1 = 0.0;
@@ -275,6 +301,10 @@ void algoCheckCond(ParaRecord *para)
     if (!lengthValid) {
         reject();
     }
+    const bool heightsValid = heightsFinite(para->RawArray);
+    if (!heightsValid) {
+        reject();
+    }
 
     cond.ShapeMode = effectiveCode(cond.ShapeOption, 1, 6);
     cond.FilterType = effectiveCode(cond.FilterOption, 4, 5);
@@ -282,11 +312,11 @@ void algoCheckCond(ParaRecord *para)
         reject();
     }
 
-    // The automatic choices work from the evaluation length, and λs from λc;
-    // they do not run on values already rejected.
+    // The automatic choices work from the evaluation length and the heights,
+    // and λs from λc; they do not run on values already rejected.
     static const double kLcMm[] = {0.025, 0.08, 0.25, 0.8, 2.5, 8.0};
     bool lcSet = true;
-    if (cond.LcOption == 0 && lengthValid) {
+    if (cond.LcOption == 0 && lengthValid && heightsValid) {
         algoAutoLc(para);
     } else if (cond.LcOption >= 1 && cond.LcOption <= 6) {
         cond.Lc = kLcMm[cond.LcOption - 1];
@@ -297,7 +327,7 @@ void algoCheckCond(ParaRecord *para)
     }
 
     static const double kLsMm[] = {0.0, 0.0025, 0.008, 0.025};
-    if (cond.LsOption == 0 && lengthValid && lcSet) {
+    if (cond.LsOption == 0 && lengthValid && heightsValid && lcSet) {
         algoAutoLs(para);
     } else if (cond.LsOption >= 1 && cond.LsOption <= 4) {
         cond.Ls = kLsMm[cond.LsOption - 1];
@@ -361,18 +391,9 @@ void algoInitResults(ParaRecord *para)
     para->MrCount = KAVRIX_MR_COUNT;
     para->MotifCount = KAVRIX_MOTIF_COUNT;
 
-    const struct {
-        int on;
-        int first;
-        int count;
-    } families[] = {
-        {para->ROn, KAVRIX_R_FIRST, para->RCount},
-        {para->WOn, KAVRIX_W_FIRST, para->WCount},
-        {para->POn, KAVRIX_P_FIRST, para->PCount},
-        {para->MrOn, KAVRIX_MR_FIRST, para->MrCount},
-        {para->MotifOn, KAVRIX_MOTIF_FIRST, para->MotifCount},
-    };
-    for (const auto &family : families) {
+    Family families[5];
+    familiesOf(para, families);
+    for (const Family &family : families) {
         if (family.on != 1) {
             continue;
         }
@@ -381,4 +402,25 @@ void algoInitResults(ParaRecord *para)
             resetEntry(para->Results[entry], entry);
         }
     }
+}
+
+bool algoResultsFinite(const ParaRecord *para)
+{
+    Family families[5];
+    familiesOf(para, families);
+    for (const Family &family : families) {
+        for (int entry = family.first; family.on == 1 && entry < family.first + family.count; ++entry) {
+            if (!std::isfinite(para->Results[entry].Value1)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void algoRejectEvaluation(ParaRecord *para)
+{
+    algoSetCurveCounts(para);
+    para->Valid = 0;
+    algoInitResults(para);
 }

@@ -11,6 +11,7 @@ void algoAutoLs(ParaRecord *para);
 void algoFilterProfile(ParaRecord *para);
 void algoCalcParms(ParaRecord *para);
 void algoFormatResults(ParaRecord *para);
-void algoScaleCurves(ParaRecord *para);
+// False when a curve holds a height that is not finite afterwards.
+bool algoScaleCurves(ParaRecord *para);
 
 #endif

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -47,8 +49,40 @@ void writeSegment(DataArray *out, int x1, double y1, int x2, double y2)
 
 double bernstein(int degree, int k, double t)
 {
-    return algoFactorial(degree) / (algoFactorial(k) * algoFactorial(degree - k))
-        * std::pow(1.0 - t, degree - k) * std::pow(t, k);
+    return algoFactorial(degree) / (algoFactorial(k) * algoFactorial(degree - k)) * std::pow(1.0 - t, degree - k) *
+           std::pow(t, k);
+}
+
+// Exponent bits of a double, plus one: bit 11 is set only for an infinity or
+// a NaN. Or-ed over a curve, it finds one in integer steps that the loops
+// carry alongside their own work.
+std::uint64_t nonFiniteBit(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return ((bits >> 52) & 0x7ff) + 1;
+}
+
+constexpr std::uint64_t kNonFinite = 0x800;
+
+// Heights times factor; false when one of the results is not finite.
+bool scaleHeights(DataArray *curve, double factor)
+{
+    std::uint64_t seen = 0;
+    for (int i = 0; i < curve->N; ++i) {
+        const double v = curve->Y[i] * factor;
+        curve->Y[i] = v;
+        seen |= nonFiniteBit(v);
+    }
+    return (seen & kNonFinite) == 0;
+}
+
+bool heightsFinite(const DataArray *curve)
+{
+    std::uint64_t seen = 0;
+    for (int i = 0; i < curve->N; ++i)
+        seen |= nonFiniteBit(curve->Y[i]);
+    return (seen & kNonFinite) == 0;
 }
 
 void writePositions(DataArray *curve, int pointCount, double evalLength)
@@ -125,8 +159,7 @@ void algoRemoveShape(ParaRecord *para)
         fitAndRemove(para, static_cast<int>(n * 0.25) - 1, static_cast<int>(n * 0.75) - 1);
         break;
     case 5:
-        algoLineBetween(AlgoPoint{0, para->RawArray.Y[0]}, AlgoPoint{n - 1, para->RawArray.Y[n - 1]},
-                        &para->FormArray);
+        algoLineBetween(AlgoPoint{0, para->RawArray.Y[0]}, AlgoPoint{n - 1, para->RawArray.Y[n - 1]}, &para->FormArray);
         algoSubArray(&para->RawArray, &para->FormArray, &para->FormArray);
         break;
     case 6:
@@ -249,8 +282,10 @@ void algoAmplitudeCurve(ParaRecord *para)
         amplitude->N = roughness->N;
     algoSortArray(roughness, amplitude, AlgoSortDesc);
     const int n = amplitude->N;
-    const int below = static_cast<int>(std::count_if(roughness->Y, roughness->Y + std::min(n, roughness->N),
-                                                     [](double y) { return y < 0.0; }));
+    const int below =
+        static_cast<int>(std::count_if(roughness->Y, roughness->Y + std::min(n, roughness->N), [](double y) {
+            return y < 0.0;
+        }));
     // The ramp peaks after as many points as there are negative heights,
     // whatever the order of the sorted heights it is paired with.
     DataArray rising{below, amplitude->X, nullptr};
@@ -269,23 +304,28 @@ void algoFilterProfile(ParaRecord *para)
     algoAmplitudeCurve(para);
 }
 
-void algoScaleCurves(ParaRecord *para)
+bool algoScaleCurves(ParaRecord *para)
 {
     const int pointCount = para->RawArray.N;
     const double length = para->Cond.EvalLength;
     const double zMag = para->Cond.ParmZMag;
     if (pointCount < 1)
-        return;
+        return true;
 
     DataArray *raw = &para->RawArray;
     const double mean = algoMean(raw);
     writePositions(raw, pointCount, length);
-    for (int i = 0; i < pointCount; ++i)
-        raw->Y[i] = (raw->Y[i] - mean) * zMag;
+    std::uint64_t seen = 0;
+    for (int i = 0; i < pointCount; ++i) {
+        const double v = (raw->Y[i] - mean) * zMag;
+        raw->Y[i] = v;
+        seen |= nonFiniteBit(v);
+    }
+    bool finite = (seen & kNonFinite) == 0;
 
     for (DataArray *curve : {&para->FormArray, &para->PArray, &para->WArray, &para->RArray}) {
         writePositions(curve, pointCount, length);
-        algoMulValue(curve, zMag, curve);
+        finite = scaleHeights(curve, zMag) && finite;
     }
 
     if (para->AbbottArrayOn == 1) {
@@ -297,7 +337,11 @@ void algoScaleCurves(ParaRecord *para)
             // Equal heights have no range; the curve then lies flat at 0.
             abbott->Y[i] = top != 0.0 ? abbott->Y[i] * 100.0 / top : 0.0;
         }
+        finite = heightsFinite(abbott) && finite;
     }
     if (para->AmplitudeArrayOn == 1)
-        algoMulValue(&para->AmplitudeArray, zMag, &para->AmplitudeArray);
+        finite = scaleHeights(&para->AmplitudeArray, zMag) && finite;
+    if (para->SpectrumArrayOn == 1)
+        finite = heightsFinite(&para->SpectrumArray) && finite;
+    return finite;
 }

@@ -259,6 +259,92 @@ TEST(Evaluation, ShallowDipsStayInsideTheirElement)
         expectWithin(roughness(e, slot).Value1, rt, 1e-6, "slot " + std::to_string(slot));
 }
 
+TEST(Evaluation, NonFiniteHeightsAndOverflowAreRejected)
+{
+    // 2000 points over 4 mm, Gaussian filter, lambda-s 0.0025 mm, lambda-c 0.8 mm.
+    const int n = 2000;
+    const std::vector<double> good = syntheticProfile(n, {{40.0, 500.0}, {700.0, 900.0}}, 0.3, 20.0);
+    Options o;
+    o.Filter = GaussianFilter;
+    o.Ls = Ls2_5um;
+    o.Lc = Lc0_8;
+    o.EvalLength = 4.0;
+    o.ZMag = 0.01;
+
+    struct Case {
+        std::string Name;
+        std::vector<double> Heights;
+    };
+    std::vector<Case> cases;
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        for (int at : {0, n / 2, n - 1}) {
+            std::vector<double> y = good;
+            y[at] = bad;
+            cases.push_back({std::to_string(bad) + " at " + std::to_string(at), y});
+        }
+    }
+    // The first overflows the sum of the heights, the second only what is
+    // formed from them.
+    cases.push_back({"all 1e308", std::vector<double>(n, 1e308)});
+    std::vector<double> alternating(n);
+    for (int i = 0; i < n; ++i)
+        alternating[i] = i % 2 == 0 ? 1e308 : -1e308;
+    cases.push_back({"alternating 1e308", alternating});
+
+    for (int extended : {0, 1}) {
+        Evaluation fresh(extended);
+        evaluate(fresh, good, o);
+        ASSERT_EQ(fresh->Valid, 1);
+
+        Evaluation e(extended);
+        for (const Case &c : cases) {
+            const std::string where = c.Name + ", extended " + std::to_string(extended);
+            evaluate(e, c.Heights, o);
+            EXPECT_EQ(e->Valid, 0) << where;
+            for (const DataArray *curve : {&e->FormArray, &e->PArray, &e->RArray, &e->AbbottArray})
+                EXPECT_EQ(curve->N, n) << where;
+            for (int entry = 0; entry < KAVRIX_RESULT_COUNT; ++entry) {
+                const ParmResult &res = e->Results[entry];
+                const bool familyOn =
+                    entry < KAVRIX_W_FIRST || (entry >= KAVRIX_MR_FIRST && entry < KAVRIX_MOTIF_FIRST) || extended == 1;
+                if (!familyOn)
+                    continue;
+                EXPECT_EQ(res.Value1, 0.0) << where << " entry " << entry;
+                EXPECT_EQ(res.Value2, 0.0) << where << " entry " << entry;
+                EXPECT_EQ(std::string(res.ValueUnit1), std::string("0 ") + res.Unit1) << where << " entry " << entry;
+                EXPECT_EQ(std::string(res.ValueUnit2), std::string("0 ") + res.Unit2) << where << " entry " << entry;
+            }
+        }
+
+        // Nothing of the refused evaluations stays behind in the record.
+        evaluate(e, good, o);
+        ASSERT_EQ(e->Valid, 1) << "extended " << extended;
+        for (int entry = 0; entry < KAVRIX_RESULT_COUNT; ++entry) {
+            const ParmResult &a = e->Results[entry];
+            const ParmResult &b = fresh->Results[entry];
+            EXPECT_EQ(a.Value1, b.Value1) << entry;
+            EXPECT_EQ(a.Value2, b.Value2) << entry;
+            EXPECT_STREQ(a.ValueUnit1, b.ValueUnit1) << entry;
+            EXPECT_STREQ(a.ValueUnit2, b.ValueUnit2) << entry;
+        }
+        const DataArray ParaRecord::*curves[] = {
+            &ParaRecord::RawArray,    &ParaRecord::FormArray,     &ParaRecord::PArray,      &ParaRecord::RArray,
+            &ParaRecord::WArray,      &ParaRecord::ExtraArray1,   &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray,
+            &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray};
+        for (const DataArray ParaRecord::*member : curves) {
+            const DataArray &a = e.operator->()->*member;
+            const DataArray &b = fresh.operator->()->*member;
+            ASSERT_EQ(a.N, b.N) << "extended " << extended << " curve " << (&member - curves);
+            if (b.Y == nullptr)
+                continue;
+            for (int i = 0; i < b.N; ++i) {
+                ASSERT_EQ(a.Y[i], b.Y[i]) << "curve " << (&member - curves) << " point " << i;
+                ASSERT_EQ(a.X[i], b.X[i]) << "curve " << (&member - curves) << " point " << i;
+            }
+        }
+    }
+}
+
 TEST(Evaluation, FlatProfileHasLengthRatioOneAndNoNaN)
 {
     for (int extended : {0, 1}) {
