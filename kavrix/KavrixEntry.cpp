@@ -13,7 +13,7 @@ void kavrix(ParaRecord *para)
     if (para->Mode == 0 || para->Mode == 1 || para->Valid == 0) {
         return;
     }
-    algoFilterProfile(para);
+    algoFilterProfile(para, algoWorkspace(para));
     algoCalcParms(para);
     // Finite heights can still overflow on the way (their squares, a fitted
     // line, the height magnification); such an evaluation is refused like any

@@ -1,6 +1,7 @@
 #include "KavrixPrepare.h"
 
 #include "AlgoArray.h"
+#include "EvalWorkspace.h"
 #include "KavrixStages.h"
 #include "UnitTexts.h"
 
@@ -8,6 +9,8 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -36,6 +39,25 @@ double *allocBuffer(int capacity)
 int bufferCapacity(const double *buffer)
 {
     return buffer ? static_cast<int>(buffer[-kHeaderDoubles]) : 0;
+}
+
+// The header's second double of the raw heights holds the record's workspace,
+// so the public record keeps its layout and the workspace goes with the
+// buffers it serves.
+static_assert(sizeof(EvalWorkspace *) <= sizeof(double), "a pointer fits a header double");
+
+EvalWorkspace *workspaceOf(const double *buffer)
+{
+    EvalWorkspace *work = nullptr;
+    if (buffer) {
+        std::memcpy(&work, buffer - kHeaderDoubles + 1, sizeof work);
+    }
+    return work;
+}
+
+void setWorkspace(double *buffer, EvalWorkspace *work)
+{
+    std::memcpy(buffer - kHeaderDoubles + 1, &work, sizeof work);
 }
 
 void releaseBuffer(double *&buffer)
@@ -76,6 +98,10 @@ DataArray ParaRecord::*const kCoreCurves[] = {
 // another Extended must not leak.
 void releaseAll(ParaRecord *para)
 {
+    if (para->RawArray.Y) {
+        delete workspaceOf(para->RawArray.Y);
+        setWorkspace(para->RawArray.Y, nullptr);
+    }
     for (DataArray ParaRecord::*curve : kAllCurves) {
         releaseCurve(para->*curve);
     }
@@ -101,6 +127,11 @@ bool allocateAll(ParaRecord *para)
     }
     if (para->AmplitudeArrayOn == 1) {
         ok = allocCurve(para->AmplitudeArray, capacity) && ok;
+    }
+    if (para->RawArray.Y) {
+        auto *work = new (std::nothrow) EvalWorkspace(capacity);
+        ok = work && work->valid() && ok;
+        setWorkspace(para->RawArray.Y, work);
     }
     return ok;
 }
@@ -217,6 +248,11 @@ void resetEntry(ParmResult &result, int entry)
 }
 
 } // namespace
+
+EvalWorkspace *algoWorkspace(const ParaRecord *para)
+{
+    return workspaceOf(para->RawArray.Y);
+}
 
 int algoCurveCapacity(const DataArray *curve)
 {

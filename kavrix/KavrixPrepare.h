@@ -18,6 +18,10 @@ void algoInitResults(ParaRecord *para);
 // Points the curve's buffers really hold: 0 unless both are allocated.
 int algoCurveCapacity(const DataArray *curve);
 
+class EvalWorkspace;
+// The scratch space allocated with the record's buffers, or null.
+EvalWorkspace *algoWorkspace(const ParaRecord *para);
+
 // Whether every parameter value of the switched-on families is a finite number.
 bool algoResultsFinite(const ParaRecord *para);
 

@@ -3,6 +3,7 @@
 #include "AlgoArray.h"
 #include "AlgoFft.h"
 #include "AlgoFilter.h"
+#include "EvalWorkspace.h"
 #include "KavrixStages.h"
 
 #include <algorithm>
@@ -260,27 +261,34 @@ void algoSpectrum(ParaRecord *para)
         spectrum->Y[k] = std::abs(transform[k]);
 }
 
-void algoAbbottCurve(ParaRecord *para)
+namespace {
+
+// The roughness heights, highest first, into out; with the record's
+// workspace the sort needs no memory of its own.
+void sortRoughness(ParaRecord *para, DataArray *out, EvalWorkspace *work)
 {
-    if (para->AbbottArrayOn != 1)
-        return;
-    DataArray *abbott = &para->AbbottArray;
-    if (shortensCurves(para))
-        abbott->N = para->RArray.N;
-    algoSortArray(&para->RArray, abbott, AlgoSortDesc);
-    if (abbott->N > 0)
-        algoSubValue(abbott, abbott->Y[abbott->N - 1], abbott);
+    const DataArray *roughness = &para->RArray;
+    if (work && out->N <= work->capacity())
+        algoRadixSort(roughness->Y, out->Y, out->N, AlgoSortDesc, work->keys(0), work->keys(1));
+    else
+        algoSortArray(roughness, out, AlgoSortDesc);
 }
 
-void algoAmplitudeCurve(ParaRecord *para)
+void abbottFromSorted(ParaRecord *para, const double *sorted)
 {
-    if (para->AmplitudeArrayOn != 1)
+    DataArray *abbott = &para->AbbottArray;
+    const int n = abbott->N;
+    if (n <= 0)
         return;
+    const double lowest = sorted[n - 1];
+    for (int i = 0; i < n; ++i)
+        abbott->Y[i] = sorted[i] - lowest;
+}
+
+void amplitudePositions(ParaRecord *para)
+{
     const DataArray *roughness = &para->RArray;
     DataArray *amplitude = &para->AmplitudeArray;
-    if (shortensCurves(para))
-        amplitude->N = roughness->N;
-    algoSortArray(roughness, amplitude, AlgoSortDesc);
     const int n = amplitude->N;
     const int below =
         static_cast<int>(std::count_if(roughness->Y, roughness->Y + std::min(n, roughness->N), [](double y) {
@@ -294,14 +302,49 @@ void algoAmplitudeCurve(ParaRecord *para)
     algoLinspace(100.0, 0.0, &falling);
 }
 
-void algoFilterProfile(ParaRecord *para)
+} // namespace
+
+void algoAbbottCurve(ParaRecord *para, EvalWorkspace *work)
+{
+    if (para->AbbottArrayOn != 1)
+        return;
+    DataArray *abbott = &para->AbbottArray;
+    if (shortensCurves(para))
+        abbott->N = para->RArray.N;
+    sortRoughness(para, abbott, work);
+    abbottFromSorted(para, abbott->Y);
+}
+
+void algoAmplitudeCurve(ParaRecord *para, EvalWorkspace *work)
+{
+    if (para->AmplitudeArrayOn != 1)
+        return;
+    DataArray *amplitude = &para->AmplitudeArray;
+    if (shortensCurves(para))
+        amplitude->N = para->RArray.N;
+    sortRoughness(para, amplitude, work);
+    amplitudePositions(para);
+}
+
+void algoFilterProfile(ParaRecord *para, EvalWorkspace *work)
 {
     algoRemoveShape(para);
     algoFilterLs(para);
     algoFilterLc(para);
     algoSpectrum(para);
-    algoAbbottCurve(para);
-    algoAmplitudeCurve(para);
+    if (para->AbbottArrayOn == 1 && para->AmplitudeArrayOn == 1) {
+        // Both curves are the same sorted heights: sort once.
+        if (shortensCurves(para)) {
+            para->AbbottArray.N = para->RArray.N;
+            para->AmplitudeArray.N = para->RArray.N;
+        }
+        sortRoughness(para, &para->AmplitudeArray, work);
+        abbottFromSorted(para, para->AmplitudeArray.Y);
+        amplitudePositions(para);
+    } else {
+        algoAbbottCurve(para, work);
+        algoAmplitudeCurve(para, work);
+    }
 }
 
 bool algoScaleCurves(ParaRecord *para)
