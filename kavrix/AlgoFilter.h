@@ -7,6 +7,8 @@
 
 #include "Kavrix.h"
 
+class EvalWorkspace;
+
 // Flag 0: the Gaussian mean line, whose point i is the weighted mean of input
 // points i to i + 2k (k = whole points of the cut-off); only the first N - 2k
 // points are meaningful. Flag 1: input minus that line.
@@ -15,6 +17,11 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
 // Flag 0: low-pass by zeroing every transform bin above N / cut in a
 // Hamming-windowed profile, as long as the input. Flag 1: input minus it.
 void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag);
+
+// The Gaussian and FFT filters transforming in the given workspace when it
+// has room for the input, else in one of their own.
+void algoFilterGaussianUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work);
+void algoFilterFFTUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work);
 
 // Flag 0: mean of the least-squares lines of every window of the cut-off's
 // whole points that holds a point. Flag 1: input minus it. A cut-off of at

@@ -172,7 +172,7 @@ void algoRemoveShape(ParaRecord *para)
     }
 }
 
-void algoFilterLs(ParaRecord *para)
+void algoFilterLs(ParaRecord *para, EvalWorkspace *work)
 {
     DataArray *form = &para->FormArray;
     DataArray *primary = &para->PArray;
@@ -182,10 +182,10 @@ void algoFilterLs(ParaRecord *para)
     primary->N = form->N;
     switch (para->Cond.FilterType) {
     case Gaussian:
-        algoFilterGaussian(form, primary, cut, 0);
+        algoFilterGaussianUsing(form, primary, cut, 0, work);
         break;
     case Fft:
-        algoFilterFFT(form, primary, cut, 0);
+        algoFilterFFTUsing(form, primary, cut, 0, work);
         dropLeading(primary, shift, shortened);
         break;
     case PcRc:
@@ -204,7 +204,7 @@ void algoFilterLs(ParaRecord *para)
     }
 }
 
-void algoFilterLc(ParaRecord *para)
+void algoFilterLc(ParaRecord *para, EvalWorkspace *work)
 {
     DataArray *primary = &para->PArray;
     DataArray *waviness = &para->WArray;
@@ -216,10 +216,10 @@ void algoFilterLc(ParaRecord *para)
     roughness->N = primary->N;
     switch (para->Cond.FilterType) {
     case Gaussian:
-        algoFilterGaussian(primary, waviness, cut, 0);
+        algoFilterGaussianUsing(primary, waviness, cut, 0, work);
         break;
     case Fft:
-        algoFilterFFT(primary, waviness, cut, 0);
+        algoFilterFFTUsing(primary, waviness, cut, 0, work);
         dropLeading(waviness, shift, shortened);
         break;
     case PcRc:
@@ -246,7 +246,7 @@ void algoFilterLc(ParaRecord *para)
         algoSubArray(primary, waviness, roughness);
 }
 
-void algoSpectrum(ParaRecord *para)
+void algoSpectrum(ParaRecord *para, EvalWorkspace *work)
 {
     if (para->SpectrumArrayOn != 1)
         return;
@@ -255,6 +255,16 @@ void algoSpectrum(ParaRecord *para)
     const int bins = roughness->N / 2 + 1;
     if (shortensCurves(para))
         spectrum->N = bins;
+    const int n = roughness->N;
+    if (work && work->valid() && n >= 1 && n <= work->capacity()) {
+        double *heights = work->real(0);
+        std::copy(roughness->Y, roughness->Y + n, heights);
+        std::complex<double> *transform = work->bins(0);
+        work->forward(heights, transform, n);
+        for (int k = 0; k < bins; ++k)
+            spectrum->Y[k] = std::abs(transform[k]);
+        return;
+    }
     std::vector<std::complex<double>> transform(bins);
     algoFftForward(roughness, transform.data());
     for (int k = 0; k < bins; ++k)
@@ -329,9 +339,9 @@ void algoAmplitudeCurve(ParaRecord *para, EvalWorkspace *work)
 void algoFilterProfile(ParaRecord *para, EvalWorkspace *work)
 {
     algoRemoveShape(para);
-    algoFilterLs(para);
-    algoFilterLc(para);
-    algoSpectrum(para);
+    algoFilterLs(para, work);
+    algoFilterLc(para, work);
+    algoSpectrum(para, work);
     if (para->AbbottArrayOn == 1 && para->AmplitudeArrayOn == 1) {
         // Both curves are the same sorted heights: sort once.
         if (shortensCurves(para)) {

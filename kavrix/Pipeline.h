@@ -9,10 +9,11 @@
 class EvalWorkspace;
 
 void algoRemoveShape(ParaRecord *para);
-void algoFilterLs(ParaRecord *para);
-void algoFilterLc(ParaRecord *para);
-void algoSpectrum(ParaRecord *para);
-// Both sort in the record's workspace when given one.
+// These stages, and the two curve stages below, work in the record's
+// workspace when given one.
+void algoFilterLs(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoFilterLc(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoSpectrum(ParaRecord *para, EvalWorkspace *work = nullptr);
 void algoAbbottCurve(ParaRecord *para, EvalWorkspace *work = nullptr);
 void algoAmplitudeCurve(ParaRecord *para, EvalWorkspace *work = nullptr);
 
