@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -24,8 +26,7 @@ struct Lower {
 // each height in front of its equals, orders equal heights as the merge does.
 constexpr int kInsertionRun = 16;
 
-template <typename TakeLeft>
-void insertionSortRange(double *array, int lo, int hi, TakeLeft takeLeft)
+template <typename TakeLeft> void insertionSortRange(double *array, int lo, int hi, TakeLeft takeLeft)
 {
     for (int i = lo + 1; i <= hi; ++i) {
         const double value = array[i];
@@ -38,8 +39,7 @@ void insertionSortRange(double *array, int lo, int hi, TakeLeft takeLeft)
     }
 }
 
-template <typename TakeLeft>
-void mergeSortRange(double *array, int lo, int hi, double *work, TakeLeft takeLeft)
+template <typename TakeLeft> void mergeSortRange(double *array, int lo, int hi, double *work, TakeLeft takeLeft)
 {
     if (hi - lo < kInsertionRun) {
         insertionSortRange(array, lo, hi, takeLeft);
@@ -70,24 +70,21 @@ void mergeSortRange(double *array, int lo, int hi, double *work, TakeLeft takeLe
     }
 }
 
-template <typename Op>
-void forEachOutput(const DataArray *a, const DataArray *b, DataArray *out, Op op)
+template <typename Op> void forEachOutput(const DataArray *a, const DataArray *b, DataArray *out, Op op)
 {
     for (int i = 0; i < out->N; ++i) {
         out->Y[i] = op(a->Y[i], b->Y[i]);
     }
 }
 
-template <typename Op>
-void forEachOutput(const DataArray *a, DataArray *out, Op op)
+template <typename Op> void forEachOutput(const DataArray *a, DataArray *out, Op op)
 {
     for (int i = 0; i < out->N; ++i) {
         out->Y[i] = op(a->Y[i]);
     }
 }
 
-template <typename Better>
-AlgoPoint extreme(const DataArray *a, Better better)
+template <typename Better> AlgoPoint extreme(const DataArray *a, Better better)
 {
     AlgoPoint point{0, 0.0};
     if (a->N <= 0) {
@@ -117,15 +114,81 @@ void algoMergeSort(double *array, int lo, int hi, double *work, int order)
     }
 }
 
+void algoRadixSort(const double *in, double *out, int n, int order, std::uint64_t *keys, std::uint64_t *spare)
+{
+    if (!validOrder(order) || n <= 0) {
+        return;
+    }
+    // Keys that order as the heights do: flip every bit of a negative height,
+    // only the sign bit of any other; invert them all for highest first.
+    const std::uint64_t sign = std::uint64_t(1) << 63;
+    const std::uint64_t flipAll = order == AlgoSortDesc ? ~std::uint64_t(0) : 0;
+    const auto keyOf = [sign, flipAll](double height) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &height, sizeof bits);
+        return ((bits & sign) ? ~bits : (bits | sign)) ^ flipAll;
+    };
+    std::uint32_t counts[8][256] = {};
+    int zeros = 0;
+    int before = 0;
+    for (int i = 0; i < n; ++i) {
+        const std::uint64_t key = keyOf(in[i]);
+        keys[i] = key;
+        for (int d = 0; d < 8; ++d) {
+            ++counts[d][(key >> (8 * d)) & 0xff];
+        }
+        zeros += in[i] == 0.0;
+        before += order == AlgoSortDesc ? in[i] > 0.0 : in[i] < 0.0;
+    }
+    std::uint64_t *from = keys;
+    std::uint64_t *to = spare;
+    for (int d = 0; d < 8; ++d) {
+        std::uint32_t *count = counts[d];
+        if (count[(from[0] >> (8 * d)) & 0xff] == static_cast<std::uint32_t>(n)) {
+            continue;
+        }
+        std::uint32_t offset = 0;
+        for (int b = 0; b < 256; ++b) {
+            const std::uint32_t c = count[b];
+            count[b] = offset;
+            offset += c;
+        }
+        for (int i = 0; i < n; ++i) {
+            to[count[(from[i] >> (8 * d)) & 0xff]++] = from[i];
+        }
+        std::swap(from, to);
+    }
+    // Zeros of both signs compare equal: the merge sort leaves equal heights
+    // in the reverse of their input order. Every other pair of equal keys is
+    // one and the same height.
+    if (zeros > 0) {
+        int at = before;
+        for (int i = n - 1; i >= 0; --i) {
+            if (in[i] == 0.0) {
+                from[at++] = keyOf(in[i]);
+            }
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        const std::uint64_t key = from[i] ^ flipAll;
+        const std::uint64_t bits = (key & sign) ? (key & ~sign) : ~key;
+        std::memcpy(&out[i], &bits, sizeof bits);
+    }
+}
+
 void algoSortArray(const DataArray *in, DataArray *out, int order)
 {
     algoCopyArray(in, out);
-    double *work = algoMallocDoubles(out->N);
-    if (!work) {
+    const int n = out->N;
+    if (n <= 0) {
         return;
     }
-    algoMergeSort(out->Y, 0, out->N - 1, work, order);
-    algoFree(work);
+    auto *keys = static_cast<std::uint64_t *>(algoMalloc(2 * sizeof(std::uint64_t) * n));
+    if (!keys) {
+        return;
+    }
+    algoRadixSort(out->Y, out->Y, n, order, keys, keys + n);
+    algoFree(keys);
 }
 
 void algoQsortArray(const DataArray *in, DataArray *out, int order)
@@ -205,12 +268,16 @@ double algoDeviation(const DataArray *a, int flag)
 
 AlgoPoint algoArrayMax(const DataArray *a)
 {
-    return extreme(a, [](double v, double best) { return v > best; });
+    return extreme(a, [](double v, double best) {
+        return v > best;
+    });
 }
 
 AlgoPoint algoArrayMin(const DataArray *a)
 {
-    return extreme(a, [](double v, double best) { return v < best; });
+    return extreme(a, [](double v, double best) {
+        return v < best;
+    });
 }
 
 void algoCopyArray(const DataArray *in, DataArray *out)
@@ -218,7 +285,9 @@ void algoCopyArray(const DataArray *in, DataArray *out)
     if (in->Y == out->Y) {
         return;
     }
-    forEachOutput(in, out, [](double v) { return v; });
+    forEachOutput(in, out, [](double v) {
+        return v;
+    });
 }
 
 void algoFillArray(double value, DataArray *out)
@@ -230,51 +299,68 @@ void algoFillArray(double value, DataArray *out)
 
 void algoSubArray(const DataArray *a, const DataArray *b, DataArray *out)
 {
-    forEachOutput(a, b, out, [](double x, double y) { return x - y; });
+    forEachOutput(a, b, out, [](double x, double y) {
+        return x - y;
+    });
 }
 
 void algoSubValue(const DataArray *a, double value, DataArray *out)
 {
-    forEachOutput(a, out, [value](double x) { return x - value; });
+    forEachOutput(a, out, [value](double x) {
+        return x - value;
+    });
 }
 
 void algoMulArray(const DataArray *a, const DataArray *b, DataArray *out)
 {
-    forEachOutput(a, b, out, [](double x, double y) { return x * y; });
+    forEachOutput(a, b, out, [](double x, double y) {
+        return x * y;
+    });
 }
 
 void algoDivArray(const DataArray *a, const DataArray *b, DataArray *out)
 {
-    forEachOutput(a, b, out, [](double x, double y) { return x / y; });
+    forEachOutput(a, b, out, [](double x, double y) {
+        return x / y;
+    });
 }
 
 void algoAddArray(const DataArray *a, const DataArray *b, DataArray *out)
 {
-    forEachOutput(a, b, out, [](double x, double y) { return x + y; });
+    forEachOutput(a, b, out, [](double x, double y) {
+        return x + y;
+    });
 }
 
 void algoAddValue(const DataArray *a, double value, DataArray *out)
 {
-    forEachOutput(a, out, [value](double x) { return x + value; });
+    forEachOutput(a, out, [value](double x) {
+        return x + value;
+    });
 }
 
 void algoMulValue(const DataArray *a, double value, DataArray *out)
 {
-    forEachOutput(a, out, [value](double x) { return x * value; });
+    forEachOutput(a, out, [value](double x) {
+        return x * value;
+    });
 }
 
 void algoDivValue(const DataArray *a, double value, DataArray *out)
 {
-    forEachOutput(a, out, [value](double x) { return x / value; });
+    forEachOutput(a, out, [value](double x) {
+        return x / value;
+    });
 }
 
 void algoPowArray(const DataArray *a, double power, DataArray *out)
 {
-    forEachOutput(a, out, [power](double x) { return std::pow(x, power); });
+    forEachOutput(a, out, [power](double x) {
+        return std::pow(x, power);
+    });
 }
 
-void algoComplexMul(const DataArray *aRe, const DataArray *aIm,
-                    const DataArray *bRe, const DataArray *bIm,
+void algoComplexMul(const DataArray *aRe, const DataArray *aIm, const DataArray *bRe, const DataArray *bIm,
                     DataArray *outRe, DataArray *outIm)
 {
     for (int i = 0; i < outIm->N; ++i) {

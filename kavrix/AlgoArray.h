@@ -7,6 +7,7 @@
 #include "Kavrix.h"
 
 #include <cstddef>
+#include <cstdint>
 
 struct AlgoPoint {
     int Index;
@@ -21,6 +22,10 @@ struct AlgoLine {
 enum AlgoSortOrder { AlgoSortDesc = 0, AlgoSortAsc = 1 };
 
 void algoMergeSort(double *array, int lo, int hi, double *work, int order);
+// The order algoMergeSort gives, equal heights included, by radix passes over
+// keys made from the heights' bits: n heights from in (which may be out) into
+// out, with two scratch arrays of n keys.
+void algoRadixSort(const double *in, double *out, int n, int order, std::uint64_t *keys, std::uint64_t *spare);
 void algoSortArray(const DataArray *in, DataArray *out, int order);
 void algoQsortArray(const DataArray *in, DataArray *out, int order);
 int algoCompareDesc(const void *a, const void *b);
@@ -45,8 +50,7 @@ void algoAddValue(const DataArray *a, double value, DataArray *out);
 void algoMulValue(const DataArray *a, double value, DataArray *out);
 void algoDivValue(const DataArray *a, double value, DataArray *out);
 void algoPowArray(const DataArray *a, double power, DataArray *out);
-void algoComplexMul(const DataArray *aRe, const DataArray *aIm,
-                    const DataArray *bRe, const DataArray *bIm,
+void algoComplexMul(const DataArray *aRe, const DataArray *aIm, const DataArray *bRe, const DataArray *bIm,
                     DataArray *outRe, DataArray *outIm);
 
 double algoFactorial(int n);

@@ -1,11 +1,13 @@
 #include "AlgoFilter.h"
 
 #include "AlgoArray.h"
-#include "AlgoFft.h"
+#include "EvalWorkspace.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace {
@@ -70,11 +72,14 @@ double meanOf(const double *y, int n)
 
 // Least-squares lines of the successive windows of w points, in the window's
 // own coordinates t = 0 to w - 1, from sums that slide one point at a time.
-class SlidingLine {
+class SlidingLine
+{
 public:
     SlidingLine(const double *y, int w)
-        : m_y(y), m_w(w), m_tMean((w - 1) / 2.0),
-          m_stt(static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0)
+        : m_y(y)
+        , m_w(w)
+        , m_tMean((w - 1) / 2.0)
+        , m_stt(static_cast<double>(w) * (static_cast<double>(w) * w - 1.0) / 12.0)
     {
     }
 
@@ -150,6 +155,16 @@ void filterRc(const DataArray *in, DataArray *out, double cut, int flag, bool ba
     }
 }
 
+// The caller's workspace when it has room, else one made for this call
+// (kept in own); null when no memory can be had.
+EvalWorkspace *scratchFor(EvalWorkspace *work, int n, std::unique_ptr<EvalWorkspace> &own)
+{
+    if (work && work->valid() && work->capacity() >= n)
+        return work;
+    own.reset(new (std::nothrow) EvalWorkspace(n));
+    return own && own->valid() ? own.get() : nullptr;
+}
+
 } // namespace
 
 int algoWholePoints(double cut)
@@ -160,17 +175,17 @@ int algoWholePoints(double cut)
     return cut >= largest ? static_cast<int>(largest) : static_cast<int>(cut);
 }
 
-void algoGaussWeight(DataArray *curve, int n)
+void algoGaussWeight(DataArray *curve, int n, double cut)
 {
     const int count = std::min(std::max(n, 0), curve->N);
     std::fill(curve->Y, curve->Y + curve->N, 0.0);
     const int k = (n - 1) / 2;
-    if (k < 1) {
+    if (k < 1 || !(cut > 0.0)) {
         if (count > 0)
             curve->Y[0] = 1.0;
         return;
     }
-    const double b = 1.0 / (0.4697 * k);
+    const double b = 1.0 / (0.4697 * cut);
     for (int i = 0; i < count; ++i) {
         const double d = i - k;
         curve->Y[i] = b * std::pow(2.718281828459, -3.141592653589 * b * b * d * d);
@@ -208,6 +223,11 @@ void algoLsLine(const DataArray *in, int a, int b, DataArray *out, int flag)
 
 void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int flag)
 {
+    algoFilterGaussianUsing(in, out, cut, flag, nullptr);
+}
+
+void algoFilterGaussianUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work)
+{
     const int n = in->N;
     const int k = algoWholePoints(cut);
     if (k == 0 || n < 1) {
@@ -222,19 +242,28 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
             out->Y[i] = outputValue(in->Y[i], mean, flag);
         return;
     }
-    std::vector<double> weights(n);
-    DataArray weightCurve = view(weights);
-    algoGaussWeight(&weightCurve, 2 * k + 1);
+    std::unique_ptr<EvalWorkspace> own;
+    EvalWorkspace *ws = scratchFor(work, n, own);
+    if (!ws) {
+        copyInput(in, out);
+        return;
+    }
+    double *weights = ws->real(0);
+    DataArray weightCurve{n, weights, nullptr};
+    algoGaussWeight(&weightCurve, 2 * k + 1, cut);
     const double weightSum = algoSum(&weightCurve);
 
+    // The transforms run on the workspace's aligned buffers only.
+    double *profile = ws->real(1);
+    std::copy(in->Y, in->Y + n, profile);
     const int bins = n / 2 + 1;
-    std::vector<std::complex<double>> profileBins(bins);
-    std::vector<std::complex<double>> weightBins(bins);
-    algoFftForward(in, profileBins.data());
-    algoFftForward(&weightCurve, weightBins.data());
+    std::complex<double> *profileBins = ws->bins(0);
+    std::complex<double> *weightBins = ws->bins(1);
+    ws->forward(profile, profileBins, n);
+    ws->forward(weights, weightBins, n);
     for (int j = 0; j < bins; ++j)
         weightBins[j] *= profileBins[j];
-    algoFftInverse(weightBins.data(), &weightCurve);
+    ws->inverse(weightBins, weights, n);
 
     // Point i + 2k of the circular convolution is the window centred on
     // input point i + k; the last 2k points wrap around and are not used.
@@ -244,29 +273,39 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
 
 void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag)
 {
+    algoFilterFFTUsing(in, out, cut, flag, nullptr);
+}
+
+void algoFilterFFTUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work)
+{
     const int n = in->N;
     if (!(cut > 0.0) || n < 1) {
         copyInput(in, out);
         return;
     }
+    std::unique_ptr<EvalWorkspace> own;
+    EvalWorkspace *ws = scratchFor(work, n, own);
+    if (!ws) {
+        copyInput(in, out);
+        return;
+    }
     const double wavelengths = n / cut;
-    std::vector<double> window(n);
-    DataArray windowCurve = view(window);
+    double *window = ws->real(0);
+    DataArray windowCurve{n, window, nullptr};
     algoHammingWindow(&windowCurve);
-    std::vector<double> line(in->Y, in->Y + n);
+    double *line = ws->real(1);
     for (int i = 0; i < n; ++i)
-        line[i] *= window[i];
+        line[i] = in->Y[i] * window[i];
 
-    DataArray lineCurve = view(line);
     const int bins = n / 2 + 1;
-    std::vector<std::complex<double>> spectrum(bins);
-    algoFftForward(&lineCurve, spectrum.data());
+    std::complex<double> *spectrum = ws->bins(0);
+    ws->forward(line, spectrum, n);
     // Compared in double: a tiny cut-off gives more wavelengths than an int holds.
     for (int j = 0; j < bins; ++j) {
         if (j > wavelengths)
             spectrum[j] = 0.0;
     }
-    algoFftInverse(spectrum.data(), &lineCurve);
+    ws->inverse(spectrum, line, n);
     const int count = std::min(out->N, n);
     for (int i = 0; i < count; ++i)
         out->Y[i] = outputValue(in->Y[i], line[i] / window[i], flag);

@@ -7,6 +7,8 @@
 
 #include "Kavrix.h"
 
+class EvalWorkspace;
+
 // Flag 0: the Gaussian mean line, whose point i is the weighted mean of input
 // points i to i + 2k (k = whole points of the cut-off); only the first N - 2k
 // points are meaningful. Flag 1: input minus that line.
@@ -15,6 +17,11 @@ void algoFilterGaussian(const DataArray *in, DataArray *out, double cut, int fla
 // Flag 0: low-pass by zeroing every transform bin above N / cut in a
 // Hamming-windowed profile, as long as the input. Flag 1: input minus it.
 void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag);
+
+// The Gaussian and FFT filters transforming in the given workspace when it
+// has room for the input, else in one of their own.
+void algoFilterGaussianUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work);
+void algoFilterFFTUsing(const DataArray *in, DataArray *out, double cut, int flag, EvalWorkspace *work);
 
 // Flag 0: mean of the least-squares lines of every window of the cut-off's
 // whole points that holds a point. Flag 1: input minus it. A cut-off of at
@@ -35,9 +42,11 @@ void algoFilterEnvelope(const DataArray *in, DataArray *out, double cut, int fla
 // it at every index of the output; flag 1 writes input minus the line.
 void algoLsLine(const DataArray *in, int a, int b, DataArray *out, int flag);
 
-// Gaussian weights of n = 2k + 1 points into the first n heights; the rest of
-// the curve's N heights get 0.
-void algoGaussWeight(DataArray *curve, int n);
+// Gaussian weights of n = 2k + 1 points into the first n heights, centred on
+// point k; the rest of the curve's N heights get 0. The bell's width follows
+// the exact cut-off in points, so that a wave of that length keeps half its
+// amplitude; only the window is cut to whole points.
+void algoGaussWeight(DataArray *curve, int n, double cut);
 
 void algoHammingWindow(DataArray *curve);
 

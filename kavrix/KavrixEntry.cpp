@@ -13,8 +13,17 @@ void kavrix(ParaRecord *para)
     if (para->Mode == 0 || para->Mode == 1 || para->Valid == 0) {
         return;
     }
-    algoFilterProfile(para);
+    algoFilterProfile(para, algoWorkspace(para));
     algoCalcParms(para);
+    // Finite heights can still overflow on the way (their squares, a fitted
+    // line, the height magnification); such an evaluation is refused like any
+    // other rejected input rather than shown as zeros.
+    if (!algoResultsFinite(para)) {
+        algoRejectEvaluation(para);
+        return;
+    }
     algoFormatResults(para);
-    algoScaleCurves(para);
+    if (!algoScaleCurves(para)) {
+        algoRejectEvaluation(para);
+    }
 }

@@ -1,6 +1,7 @@
 #include "KavrixPrepare.h"
 
 #include "AlgoArray.h"
+#include "EvalWorkspace.h"
 #include "KavrixStages.h"
 #include "UnitTexts.h"
 
@@ -8,6 +9,8 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -26,6 +29,9 @@ double *allocBuffer(int capacity)
     if (!block) {
         return nullptr;
     }
+    // Curves that no stage writes (the extra curves) are handed to the
+    // caller as they are; they must read as zeros, not as stale heap.
+    std::fill(block, block + capacity + kHeaderDoubles, 0.0);
     block[0] = capacity;
     return block + kHeaderDoubles;
 }
@@ -33,6 +39,25 @@ double *allocBuffer(int capacity)
 int bufferCapacity(const double *buffer)
 {
     return buffer ? static_cast<int>(buffer[-kHeaderDoubles]) : 0;
+}
+
+// The header's second double of the raw heights holds the record's workspace,
+// so the public record keeps its layout and the workspace goes with the
+// buffers it serves.
+static_assert(sizeof(EvalWorkspace *) <= sizeof(double), "a pointer fits a header double");
+
+EvalWorkspace *workspaceOf(const double *buffer)
+{
+    EvalWorkspace *work = nullptr;
+    if (buffer) {
+        std::memcpy(&work, buffer - kHeaderDoubles + 1, sizeof work);
+    }
+    return work;
+}
+
+void setWorkspace(double *buffer, EvalWorkspace *work)
+{
+    std::memcpy(buffer - kHeaderDoubles + 1, &work, sizeof work);
 }
 
 void releaseBuffer(double *&buffer)
@@ -58,23 +83,25 @@ bool allocCurve(DataArray &curve, int capacity)
 }
 
 DataArray ParaRecord::*const kAllCurves[] = {
-    &ParaRecord::RawArray,    &ParaRecord::FormArray,     &ParaRecord::PArray,
-    &ParaRecord::RArray,      &ParaRecord::WArray,        &ParaRecord::ExtraArray1,
-    &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray, &ParaRecord::AbbottArray,
-    &ParaRecord::AmplitudeArray,
+    &ParaRecord::RawArray,    &ParaRecord::FormArray,      &ParaRecord::PArray,      &ParaRecord::RArray,
+    &ParaRecord::WArray,      &ParaRecord::ExtraArray1,    &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray,
+    &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray,
 };
 
 // The curves every evaluation writes, whatever the switches hold.
 DataArray ParaRecord::*const kCoreCurves[] = {
-    &ParaRecord::RawArray, &ParaRecord::FormArray,   &ParaRecord::PArray,
-    &ParaRecord::RArray,   &ParaRecord::WArray,      &ParaRecord::AbbottArray,
-    &ParaRecord::AmplitudeArray,
+    &ParaRecord::RawArray, &ParaRecord::FormArray,   &ParaRecord::PArray,         &ParaRecord::RArray,
+    &ParaRecord::WArray,   &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray,
 };
 
 // Release goes by the pointers, not by the switches: buffers allocated under
 // another Extended must not leak.
 void releaseAll(ParaRecord *para)
 {
+    if (para->RawArray.Y) {
+        delete workspaceOf(para->RawArray.Y);
+        setWorkspace(para->RawArray.Y, nullptr);
+    }
     for (DataArray ParaRecord::*curve : kAllCurves) {
         releaseCurve(para->*curve);
     }
@@ -84,9 +111,8 @@ bool allocateAll(ParaRecord *para)
 {
     const int capacity = para->Capacity;
     bool ok = true;
-    for (DataArray ParaRecord::*curve : {&ParaRecord::RawArray, &ParaRecord::FormArray,
-                                         &ParaRecord::PArray, &ParaRecord::RArray,
-                                         &ParaRecord::WArray}) {
+    for (DataArray ParaRecord::*curve : {&ParaRecord::RawArray, &ParaRecord::FormArray, &ParaRecord::PArray,
+                                         &ParaRecord::RArray, &ParaRecord::WArray}) {
         ok = allocCurve(para->*curve, capacity) && ok;
     }
     if (para->ExtraArrayOn == 1) {
@@ -101,6 +127,11 @@ bool allocateAll(ParaRecord *para)
     }
     if (para->AmplitudeArrayOn == 1) {
         ok = allocCurve(para->AmplitudeArray, capacity) && ok;
+    }
+    if (para->RawArray.Y) {
+        auto *work = new (std::nothrow) EvalWorkspace(capacity);
+        ok = work && work->valid() && ok;
+        setWorkspace(para->RawArray.Y, work);
     }
     return ok;
 }
@@ -180,19 +211,48 @@ bool cutoffRepresentable(double points)
     return points >= 0.0 && points <= INT_MAX / 4;
 }
 
+// One pass that also catches heights whose sum overflows, which no stage
+// could evaluate either.
+bool heightsFinite(const DataArray &raw)
+{
+    double sum = 0.0;
+    for (int i = 0; i < raw.N; ++i) {
+        sum += raw.Y[i];
+    }
+    return std::isfinite(sum);
+}
+
+struct Family {
+    int on;
+    int first;
+    int count;
+};
+
+void familiesOf(const ParaRecord *para, Family (&families)[5])
+{
+    families[0] = {para->ROn, KAVRIX_R_FIRST, KAVRIX_R_COUNT};
+    families[1] = {para->WOn, KAVRIX_W_FIRST, KAVRIX_W_COUNT};
+    families[2] = {para->POn, KAVRIX_P_FIRST, KAVRIX_P_COUNT};
+    families[3] = {para->MrOn, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT};
+    families[4] = {para->MotifOn, KAVRIX_MOTIF_FIRST, KAVRIX_MOTIF_COUNT};
+}
+
 void resetEntry(ParmResult &result, int entry)
 {
     result.Value1 = 0.0;
     result.Unit1 = algoMetricUnit(entry);
-    std::snprintf(result.ValueUnit1, sizeof result.ValueUnit1, "%.0f %s", result.Value1,
-                  result.Unit1);
+    std::snprintf(result.ValueUnit1, sizeof result.ValueUnit1, "%.0f %s", result.Value1, result.Unit1);
     result.Value2 = 0.0;
     result.Unit2 = algoInchUnit(result.Unit1);
-    std::snprintf(result.ValueUnit2, sizeof result.ValueUnit2, "%.0f %s", result.Value2,
-                  result.Unit2);
+    std::snprintf(result.ValueUnit2, sizeof result.ValueUnit2, "%.0f %s", result.Value2, result.Unit2);
 }
 
 } // namespace
+
+EvalWorkspace *algoWorkspace(const ParaRecord *para)
+{
+    return workspaceOf(para->RawArray.Y);
+}
 
 int algoCurveCapacity(const DataArray *curve)
 {
@@ -234,8 +294,7 @@ void algoSetBuffers(ParaRecord *para)
     } else {
         // A record allocated without extended evaluation has no spectrum and
         // no extra curves; their stages must not run into the missing buffers.
-        if (algoCurveCapacity(&para->ExtraArray1) == 0 ||
-            algoCurveCapacity(&para->ExtraArray2) == 0) {
+        if (algoCurveCapacity(&para->ExtraArray1) == 0 || algoCurveCapacity(&para->ExtraArray2) == 0) {
             para->ExtraArrayOn = 0;
         }
         if (algoCurveCapacity(&para->SpectrumArray) == 0) {
@@ -257,8 +316,7 @@ void algoSetCurveCounts(ParaRecord *para)
     const bool fits = n >= kMinProfilePoints && n <= room;
     for (DataArray ParaRecord::*curve :
          {&ParaRecord::FormArray, &ParaRecord::PArray, &ParaRecord::RArray, &ParaRecord::WArray,
-          &ParaRecord::ExtraArray1, &ParaRecord::ExtraArray2, &ParaRecord::AbbottArray,
-          &ParaRecord::AmplitudeArray}) {
+          &ParaRecord::ExtraArray1, &ParaRecord::ExtraArray2, &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray}) {
         setCount(para->*curve, fits, n);
     }
     setCount(para->SpectrumArray, fits, n / 2 + 1);
@@ -271,10 +329,16 @@ void algoCheckCond(ParaRecord *para)
         return;
     }
     EvalCond &cond = para->Cond;
-    const auto reject = [para] { para->Valid = 0; };
+    const auto reject = [para] {
+        para->Valid = 0;
+    };
 
     const bool lengthValid = std::isfinite(cond.EvalLength) && cond.EvalLength > 0.0;
     if (!lengthValid) {
+        reject();
+    }
+    const bool heightsValid = heightsFinite(para->RawArray);
+    if (!heightsValid) {
         reject();
     }
 
@@ -284,11 +348,11 @@ void algoCheckCond(ParaRecord *para)
         reject();
     }
 
-    // The automatic choices work from the evaluation length, and λs from λc;
-    // they do not run on values already rejected.
+    // The automatic choices work from the evaluation length and the heights,
+    // and λs from λc; they do not run on values already rejected.
     static const double kLcMm[] = {0.025, 0.08, 0.25, 0.8, 2.5, 8.0};
     bool lcSet = true;
-    if (cond.LcOption == 0 && lengthValid) {
+    if (cond.LcOption == 0 && lengthValid && heightsValid) {
         algoAutoLc(para);
     } else if (cond.LcOption >= 1 && cond.LcOption <= 6) {
         cond.Lc = kLcMm[cond.LcOption - 1];
@@ -299,7 +363,7 @@ void algoCheckCond(ParaRecord *para)
     }
 
     static const double kLsMm[] = {0.0, 0.0025, 0.008, 0.025};
-    if (cond.LsOption == 0 && lengthValid && lcSet) {
+    if (cond.LsOption == 0 && lengthValid && heightsValid && lcSet) {
         algoAutoLs(para);
     } else if (cond.LsOption >= 1 && cond.LsOption <= 4) {
         cond.Ls = kLsMm[cond.LsOption - 1];
@@ -363,18 +427,9 @@ void algoInitResults(ParaRecord *para)
     para->MrCount = KAVRIX_MR_COUNT;
     para->MotifCount = KAVRIX_MOTIF_COUNT;
 
-    const struct {
-        int on;
-        int first;
-        int count;
-    } families[] = {
-        {para->ROn, KAVRIX_R_FIRST, para->RCount},
-        {para->WOn, KAVRIX_W_FIRST, para->WCount},
-        {para->POn, KAVRIX_P_FIRST, para->PCount},
-        {para->MrOn, KAVRIX_MR_FIRST, para->MrCount},
-        {para->MotifOn, KAVRIX_MOTIF_FIRST, para->MotifCount},
-    };
-    for (const auto &family : families) {
+    Family families[5];
+    familiesOf(para, families);
+    for (const Family &family : families) {
         if (family.on != 1) {
             continue;
         }
@@ -383,4 +438,25 @@ void algoInitResults(ParaRecord *para)
             resetEntry(para->Results[entry], entry);
         }
     }
+}
+
+bool algoResultsFinite(const ParaRecord *para)
+{
+    Family families[5];
+    familiesOf(para, families);
+    for (const Family &family : families) {
+        for (int entry = family.first; family.on == 1 && entry < family.first + family.count; ++entry) {
+            if (!std::isfinite(para->Results[entry].Value1)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void algoRejectEvaluation(ParaRecord *para)
+{
+    algoSetCurveCounts(para);
+    para->Valid = 0;
+    algoInitResults(para);
 }

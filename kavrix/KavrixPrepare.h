@@ -18,4 +18,15 @@ void algoInitResults(ParaRecord *para);
 // Points the curve's buffers really hold: 0 unless both are allocated.
 int algoCurveCapacity(const DataArray *curve);
 
+class EvalWorkspace;
+// The scratch space allocated with the record's buffers, or null.
+EvalWorkspace *algoWorkspace(const ParaRecord *para);
+
+// Whether every parameter value of the switched-on families is a finite number.
+bool algoResultsFinite(const ParaRecord *para);
+
+// Refuses an evaluation that has already run: Valid 0, the curve counts and
+// the results as the preparation leaves them for any rejected input.
+void algoRejectEvaluation(ParaRecord *para);
+
 #endif

@@ -8,9 +8,14 @@
 void algoAutoLc(ParaRecord *para);
 void algoAutoLs(ParaRecord *para);
 
-void algoFilterProfile(ParaRecord *para);
+class EvalWorkspace;
+
+// The stages work in the record's workspace when given one, else in memory
+// of their own.
+void algoFilterProfile(ParaRecord *para, EvalWorkspace *work = nullptr);
 void algoCalcParms(ParaRecord *para);
 void algoFormatResults(ParaRecord *para);
-void algoScaleCurves(ParaRecord *para);
+// False when a curve holds a height that is not finite afterwards.
+bool algoScaleCurves(ParaRecord *para);
 
 #endif

@@ -33,8 +33,7 @@ double algoSafeRatio(double num, double den)
 
 double algoSlopeFactor(const ParaRecord *para)
 {
-    return algoSafeRatio(para->Cond.ParmZMag * para->RawArray.N,
-                         para->Cond.EvalLength * 1000.0);
+    return algoSafeRatio(para->Cond.ParmZMag * para->RawArray.N, para->Cond.EvalLength * 1000.0);
 }
 
 double algoCurveLengthMm(const ParaRecord *para, const DataArray *curve)
@@ -45,9 +44,8 @@ double algoCurveLengthMm(const ParaRecord *para, const DataArray *curve)
 // The seven-point first derivative, in height units per point.
 static double localSlope(const double *z, int i)
 {
-    return std::fabs(z[i + 3] - 9.0 * z[i + 2] + 45.0 * z[i + 1]
-                     - 45.0 * z[i - 1] + 9.0 * z[i - 2] - z[i - 3])
-           * 0.016666666666666666;
+    return std::fabs(z[i + 3] - 9.0 * z[i + 2] + 45.0 * z[i + 1] - 45.0 * z[i - 1] + 9.0 * z[i - 2] - z[i - 3]) *
+           0.016666666666666666;
 }
 
 ProfileStatistics algoProfileStatistics(const DataArray *curve, double slopeFactor)
@@ -85,7 +83,10 @@ ProfileStatistics algoProfileStatistics(const DataArray *curve, double slopeFact
     st.MeanAbs = sumAbs / n;
     st.Rms = std::sqrt(sum2 / n);
     st.Skewness = algoSafeRatio(sum3 / n, st.Rms * st.Rms * st.Rms);
-    st.Kurtosis = algoSafeRatio(sum4 / n, st.Rms * st.Rms * st.Rms * st.Rms);
+    // A flat curve has no kurtosis, but a fourth-power sum that overflowed
+    // is no kurtosis of 0 either: it stays non-finite, and the evaluation is
+    // refused.
+    st.Kurtosis = std::isfinite(sum4) ? algoSafeRatio(sum4 / n, st.Rms * st.Rms * st.Rms * st.Rms) : sum4;
     st.PeakHeight = std::fabs(highest);
     st.ValleyDepth = std::fabs(lowest);
     st.TotalHeight = st.PeakHeight + st.ValleyDepth;

@@ -3,11 +3,14 @@
 #include "AlgoArray.h"
 #include "AlgoFft.h"
 #include "AlgoFilter.h"
+#include "EvalWorkspace.h"
 #include "KavrixStages.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -47,8 +50,40 @@ void writeSegment(DataArray *out, int x1, double y1, int x2, double y2)
 
 double bernstein(int degree, int k, double t)
 {
-    return algoFactorial(degree) / (algoFactorial(k) * algoFactorial(degree - k))
-        * std::pow(1.0 - t, degree - k) * std::pow(t, k);
+    return algoFactorial(degree) / (algoFactorial(k) * algoFactorial(degree - k)) * std::pow(1.0 - t, degree - k) *
+           std::pow(t, k);
+}
+
+// Exponent bits of a double, plus one: bit 11 is set only for an infinity or
+// a NaN. Or-ed over a curve, it finds one in integer steps that the loops
+// carry alongside their own work.
+std::uint64_t nonFiniteBit(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return ((bits >> 52) & 0x7ff) + 1;
+}
+
+constexpr std::uint64_t kNonFinite = 0x800;
+
+// Heights times factor; false when one of the results is not finite.
+bool scaleHeights(DataArray *curve, double factor)
+{
+    std::uint64_t seen = 0;
+    for (int i = 0; i < curve->N; ++i) {
+        const double v = curve->Y[i] * factor;
+        curve->Y[i] = v;
+        seen |= nonFiniteBit(v);
+    }
+    return (seen & kNonFinite) == 0;
+}
+
+bool heightsFinite(const DataArray *curve)
+{
+    std::uint64_t seen = 0;
+    for (int i = 0; i < curve->N; ++i)
+        seen |= nonFiniteBit(curve->Y[i]);
+    return (seen & kNonFinite) == 0;
 }
 
 void writePositions(DataArray *curve, int pointCount, double evalLength)
@@ -125,8 +160,7 @@ void algoRemoveShape(ParaRecord *para)
         fitAndRemove(para, static_cast<int>(n * 0.25) - 1, static_cast<int>(n * 0.75) - 1);
         break;
     case 5:
-        algoLineBetween(AlgoPoint{0, para->RawArray.Y[0]}, AlgoPoint{n - 1, para->RawArray.Y[n - 1]},
-                        &para->FormArray);
+        algoLineBetween(AlgoPoint{0, para->RawArray.Y[0]}, AlgoPoint{n - 1, para->RawArray.Y[n - 1]}, &para->FormArray);
         algoSubArray(&para->RawArray, &para->FormArray, &para->FormArray);
         break;
     case 6:
@@ -138,7 +172,7 @@ void algoRemoveShape(ParaRecord *para)
     }
 }
 
-void algoFilterLs(ParaRecord *para)
+void algoFilterLs(ParaRecord *para, EvalWorkspace *work)
 {
     DataArray *form = &para->FormArray;
     DataArray *primary = &para->PArray;
@@ -148,10 +182,10 @@ void algoFilterLs(ParaRecord *para)
     primary->N = form->N;
     switch (para->Cond.FilterType) {
     case Gaussian:
-        algoFilterGaussian(form, primary, cut, 0);
+        algoFilterGaussianUsing(form, primary, cut, 0, work);
         break;
     case Fft:
-        algoFilterFFT(form, primary, cut, 0);
+        algoFilterFFTUsing(form, primary, cut, 0, work);
         dropLeading(primary, shift, shortened);
         break;
     case PcRc:
@@ -170,7 +204,7 @@ void algoFilterLs(ParaRecord *para)
     }
 }
 
-void algoFilterLc(ParaRecord *para)
+void algoFilterLc(ParaRecord *para, EvalWorkspace *work)
 {
     DataArray *primary = &para->PArray;
     DataArray *waviness = &para->WArray;
@@ -182,10 +216,10 @@ void algoFilterLc(ParaRecord *para)
     roughness->N = primary->N;
     switch (para->Cond.FilterType) {
     case Gaussian:
-        algoFilterGaussian(primary, waviness, cut, 0);
+        algoFilterGaussianUsing(primary, waviness, cut, 0, work);
         break;
     case Fft:
-        algoFilterFFT(primary, waviness, cut, 0);
+        algoFilterFFTUsing(primary, waviness, cut, 0, work);
         dropLeading(waviness, shift, shortened);
         break;
     case PcRc:
@@ -212,7 +246,7 @@ void algoFilterLc(ParaRecord *para)
         algoSubArray(primary, waviness, roughness);
 }
 
-void algoSpectrum(ParaRecord *para)
+void algoSpectrum(ParaRecord *para, EvalWorkspace *work)
 {
     if (para->SpectrumArrayOn != 1)
         return;
@@ -221,36 +255,55 @@ void algoSpectrum(ParaRecord *para)
     const int bins = roughness->N / 2 + 1;
     if (shortensCurves(para))
         spectrum->N = bins;
+    const int n = roughness->N;
+    if (work && work->valid() && n >= 1 && n <= work->capacity()) {
+        double *heights = work->real(0);
+        std::copy(roughness->Y, roughness->Y + n, heights);
+        std::complex<double> *transform = work->bins(0);
+        work->forward(heights, transform, n);
+        for (int k = 0; k < bins; ++k)
+            spectrum->Y[k] = std::abs(transform[k]);
+        return;
+    }
     std::vector<std::complex<double>> transform(bins);
     algoFftForward(roughness, transform.data());
     for (int k = 0; k < bins; ++k)
         spectrum->Y[k] = std::abs(transform[k]);
 }
 
-void algoAbbottCurve(ParaRecord *para)
+namespace {
+
+// The roughness heights, highest first, into out; with the record's
+// workspace the sort needs no memory of its own.
+void sortRoughness(ParaRecord *para, DataArray *out, EvalWorkspace *work)
 {
-    if (para->AbbottArrayOn != 1)
-        return;
-    DataArray *abbott = &para->AbbottArray;
-    if (shortensCurves(para))
-        abbott->N = para->RArray.N;
-    algoSortArray(&para->RArray, abbott, AlgoSortDesc);
-    if (abbott->N > 0)
-        algoSubValue(abbott, abbott->Y[abbott->N - 1], abbott);
+    const DataArray *roughness = &para->RArray;
+    if (work && out->N <= work->capacity())
+        algoRadixSort(roughness->Y, out->Y, out->N, AlgoSortDesc, work->keys(0), work->keys(1));
+    else
+        algoSortArray(roughness, out, AlgoSortDesc);
 }
 
-void algoAmplitudeCurve(ParaRecord *para)
+void abbottFromSorted(ParaRecord *para, const double *sorted)
 {
-    if (para->AmplitudeArrayOn != 1)
+    DataArray *abbott = &para->AbbottArray;
+    const int n = abbott->N;
+    if (n <= 0)
         return;
+    const double lowest = sorted[n - 1];
+    for (int i = 0; i < n; ++i)
+        abbott->Y[i] = sorted[i] - lowest;
+}
+
+void amplitudePositions(ParaRecord *para)
+{
     const DataArray *roughness = &para->RArray;
     DataArray *amplitude = &para->AmplitudeArray;
-    if (shortensCurves(para))
-        amplitude->N = roughness->N;
-    algoSortArray(roughness, amplitude, AlgoSortDesc);
     const int n = amplitude->N;
-    const int below = static_cast<int>(std::count_if(roughness->Y, roughness->Y + std::min(n, roughness->N),
-                                                     [](double y) { return y < 0.0; }));
+    const int below =
+        static_cast<int>(std::count_if(roughness->Y, roughness->Y + std::min(n, roughness->N), [](double y) {
+            return y < 0.0;
+        }));
     // The ramp peaks after as many points as there are negative heights,
     // whatever the order of the sorted heights it is paired with.
     DataArray rising{below, amplitude->X, nullptr};
@@ -259,33 +312,73 @@ void algoAmplitudeCurve(ParaRecord *para)
     algoLinspace(100.0, 0.0, &falling);
 }
 
-void algoFilterProfile(ParaRecord *para)
+} // namespace
+
+void algoAbbottCurve(ParaRecord *para, EvalWorkspace *work)
 {
-    algoRemoveShape(para);
-    algoFilterLs(para);
-    algoFilterLc(para);
-    algoSpectrum(para);
-    algoAbbottCurve(para);
-    algoAmplitudeCurve(para);
+    if (para->AbbottArrayOn != 1)
+        return;
+    DataArray *abbott = &para->AbbottArray;
+    if (shortensCurves(para))
+        abbott->N = para->RArray.N;
+    sortRoughness(para, abbott, work);
+    abbottFromSorted(para, abbott->Y);
 }
 
-void algoScaleCurves(ParaRecord *para)
+void algoAmplitudeCurve(ParaRecord *para, EvalWorkspace *work)
+{
+    if (para->AmplitudeArrayOn != 1)
+        return;
+    DataArray *amplitude = &para->AmplitudeArray;
+    if (shortensCurves(para))
+        amplitude->N = para->RArray.N;
+    sortRoughness(para, amplitude, work);
+    amplitudePositions(para);
+}
+
+void algoFilterProfile(ParaRecord *para, EvalWorkspace *work)
+{
+    algoRemoveShape(para);
+    algoFilterLs(para, work);
+    algoFilterLc(para, work);
+    algoSpectrum(para, work);
+    if (para->AbbottArrayOn == 1 && para->AmplitudeArrayOn == 1) {
+        // Both curves are the same sorted heights: sort once.
+        if (shortensCurves(para)) {
+            para->AbbottArray.N = para->RArray.N;
+            para->AmplitudeArray.N = para->RArray.N;
+        }
+        sortRoughness(para, &para->AmplitudeArray, work);
+        abbottFromSorted(para, para->AmplitudeArray.Y);
+        amplitudePositions(para);
+    } else {
+        algoAbbottCurve(para, work);
+        algoAmplitudeCurve(para, work);
+    }
+}
+
+bool algoScaleCurves(ParaRecord *para)
 {
     const int pointCount = para->RawArray.N;
     const double length = para->Cond.EvalLength;
     const double zMag = para->Cond.ParmZMag;
     if (pointCount < 1)
-        return;
+        return true;
 
     DataArray *raw = &para->RawArray;
     const double mean = algoMean(raw);
     writePositions(raw, pointCount, length);
-    for (int i = 0; i < pointCount; ++i)
-        raw->Y[i] = (raw->Y[i] - mean) * zMag;
+    std::uint64_t seen = 0;
+    for (int i = 0; i < pointCount; ++i) {
+        const double v = (raw->Y[i] - mean) * zMag;
+        raw->Y[i] = v;
+        seen |= nonFiniteBit(v);
+    }
+    bool finite = (seen & kNonFinite) == 0;
 
     for (DataArray *curve : {&para->FormArray, &para->PArray, &para->WArray, &para->RArray}) {
         writePositions(curve, pointCount, length);
-        algoMulValue(curve, zMag, curve);
+        finite = scaleHeights(curve, zMag) && finite;
     }
 
     if (para->AbbottArrayOn == 1) {
@@ -297,7 +390,11 @@ void algoScaleCurves(ParaRecord *para)
             // Equal heights have no range; the curve then lies flat at 0.
             abbott->Y[i] = top != 0.0 ? abbott->Y[i] * 100.0 / top : 0.0;
         }
+        finite = heightsFinite(abbott) && finite;
     }
     if (para->AmplitudeArrayOn == 1)
-        algoMulValue(&para->AmplitudeArray, zMag, &para->AmplitudeArray);
+        finite = scaleHeights(&para->AmplitudeArray, zMag) && finite;
+    if (para->SpectrumArrayOn == 1)
+        finite = heightsFinite(&para->SpectrumArray) && finite;
+    return finite;
 }

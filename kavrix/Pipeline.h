@@ -6,12 +6,16 @@
 
 #include "Kavrix.h"
 
+class EvalWorkspace;
+
 void algoRemoveShape(ParaRecord *para);
-void algoFilterLs(ParaRecord *para);
-void algoFilterLc(ParaRecord *para);
-void algoSpectrum(ParaRecord *para);
-void algoAbbottCurve(ParaRecord *para);
-void algoAmplitudeCurve(ParaRecord *para);
+// These stages, and the two curve stages below, work in the record's
+// workspace when given one.
+void algoFilterLs(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoFilterLc(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoSpectrum(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoAbbottCurve(ParaRecord *para, EvalWorkspace *work = nullptr);
+void algoAmplitudeCurve(ParaRecord *para, EvalWorkspace *work = nullptr);
 
 // Polyline through the points of a Bezier curve whose control points are
 // taken evenly from the input; flag 1 writes input minus the polyline.

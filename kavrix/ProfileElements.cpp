@@ -4,6 +4,7 @@
 #include "ProfileStatistics.h"
 
 #include <algorithm>
+#include <vector>
 
 void algoAllocProfileElements(const DataArray *curve, ProfileElements *elements)
 {
@@ -40,46 +41,90 @@ void algoFreeProfileElements(ProfileElements *elements)
     *elements = ProfileElements{};
 }
 
-void algoFindProfileElements(const DataArray *curve, double threshold,
-                             ProfileElements *elements)
+namespace {
+
+// A retained crossing and, when it closed one, the element it closed: a
+// downward crossing closes a peak, an upward one a valley.
+struct RetainedCrossing {
+    int Pos;
+    bool Down;
+    bool ClosesElement;
+    int ExtremePos;
+};
+
+bool beyond(double candidate, double extreme, bool peak)
+{
+    return peak ? candidate > extreme : candidate < extreme;
+}
+
+} // namespace
+
+// A half-wave that fails the discrimination is no element of its own: it
+// belongs to the half-waves on either side, so both crossings that bound it
+// go, and the element before it stays open and takes in the one after it.
+// One sine-like element with a shallow dip below zero inside its peak then
+// stays one element.
+void algoFindProfileElements(const DataArray *curve, double threshold, ProfileElements *elements)
 {
     ProfileElements &e = *elements;
     e.PeakCount = e.ValleyCount = e.DownCount = e.UpCount = 0;
     const double *y = curve->Y;
+    std::vector<RetainedCrossing> kept;
+    int downs = 0;
+    int ups = 0;
     int c = 0;
+    // The extreme of an element reopened by a merge, which the next scan
+    // continues from.
+    int carried = -1;
     for (int i = 0; i + 1 < curve->N; ++i) {
-        if (y[i] > 0 && y[i + 1] < 0) {
-            e.DownPos[e.DownCount++] = i;
-            if (e.UpCount > 0) {
-                // The half-wave runs from the last point below zero up to
-                // and including i, the last point above it.
-                int pos = c;
-                for (int j = c; j <= i; ++j)
-                    if (y[j] > y[pos])
-                        pos = j;
-                if (y[pos] < threshold) {
-                    --e.DownCount;
-                } else {
-                    e.PeakPos[e.PeakCount] = pos;
-                    e.Peaks.Y[e.PeakCount++] = y[pos];
-                }
+        bool down;
+        if (y[i] > 0 && y[i + 1] < 0)
+            down = true;
+        else if (y[i] < 0 && y[i + 1] > 0)
+            down = false;
+        else
+            continue;
+
+        const bool closes = down ? ups > 0 : downs > 0;
+        int pos = carried >= 0 ? carried : c;
+        if (closes) {
+            // The half-wave runs from the last point on the other side up to
+            // and including i, the last point on its own side.
+            for (int j = c; j <= i; ++j)
+                if (beyond(y[j], y[pos], down))
+                    pos = j;
+        }
+        const bool fails = closes && (down ? y[pos] < threshold : y[pos] > -threshold);
+        if (!fails) {
+            kept.push_back(RetainedCrossing{i, down, closes, pos});
+            ++(down ? downs : ups);
+        } else if (kept.back().Down != down) {
+            const RetainedCrossing opening = kept.back();
+            kept.pop_back();
+            --(opening.Down ? downs : ups);
+            if (opening.ClosesElement) {
+                c = i;
+                carried = opening.ExtremePos;
+                continue;
             }
-            c = i;
-        } else if (y[i] < 0 && y[i + 1] > 0) {
-            e.UpPos[e.UpCount++] = i;
-            if (e.DownCount > 0) {
-                int pos = c;
-                for (int j = c; j <= i; ++j)
-                    if (y[j] < y[pos])
-                        pos = j;
-                if (y[pos] > -threshold) {
-                    --e.UpCount;
-                } else {
-                    e.ValleyPos[e.ValleyCount] = pos;
-                    e.Valleys.Y[e.ValleyCount++] = y[pos];
-                }
+        }
+        c = i;
+        carried = -1;
+    }
+
+    for (const RetainedCrossing &k : kept) {
+        if (k.Down) {
+            e.DownPos[e.DownCount++] = k.Pos;
+            if (k.ClosesElement) {
+                e.PeakPos[e.PeakCount] = k.ExtremePos;
+                e.Peaks.Y[e.PeakCount++] = y[k.ExtremePos];
             }
-            c = i;
+        } else {
+            e.UpPos[e.UpCount++] = k.Pos;
+            if (k.ClosesElement) {
+                e.ValleyPos[e.ValleyCount] = k.ExtremePos;
+                e.Valleys.Y[e.ValleyCount++] = y[k.ExtremePos];
+            }
         }
     }
     e.Peaks.N = e.PeakCount;
@@ -125,17 +170,14 @@ ElementQuantities algoElementQuantities(const ProfileElements *e, double lengthM
         return q;
 
     q.Height = meanAbsOf(&e->Peaks) + meanAbsOf(&e->Valleys);
-    q.CrossingSpacing = algoSafeRatio(e->DownPos[e->DownCount - 1] - e->DownPos[0],
-                                      e->DownCount - 1);
-    q.PeakSpacing = algoSafeRatio(e->PeakPos[e->PeakCount - 1] - e->PeakPos[0],
-                                  e->PeakCount - 1);
+    q.CrossingSpacing = algoSafeRatio(e->DownPos[e->DownCount - 1] - e->DownPos[0], e->DownCount - 1);
+    q.PeakSpacing = algoSafeRatio(e->PeakPos[e->PeakCount - 1] - e->PeakPos[0], e->PeakCount - 1);
     q.PeakDensity = algoSafeRatio(e->PeakCount, lengthMm) * 10.0;
     setExtremeHeights(e, &q);
     return q;
 }
 
-CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve,
-                                    ProfileElements *keep)
+CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve, ProfileElements *keep)
 {
     CurveQuantities q;
     q.Stats = algoProfileStatistics(curve, algoSlopeFactor(para));

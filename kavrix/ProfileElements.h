@@ -13,8 +13,8 @@ struct ProfileElements {
     int UpCount;
     int *PeakPos;
     int *ValleyPos;
-    int *DownPos;  // last point above zero before the crossing
-    int *UpPos;    // last point below zero before the crossing
+    int *DownPos; // last point above zero before the crossing
+    int *UpPos;   // last point below zero before the crossing
     DataArray Peaks;
     DataArray Valleys;
 };
@@ -36,10 +36,9 @@ struct ElementQuantities {
 void algoAllocProfileElements(const DataArray *curve, ProfileElements *elements);
 void algoFreeProfileElements(ProfileElements *elements);
 
-// Peaks lower than threshold and valleys shallower than it are dropped
-// together with the crossing that closed them.
-void algoFindProfileElements(const DataArray *curve, double threshold,
-                             ProfileElements *elements);
+// Peaks lower than threshold and valleys shallower than it are no elements:
+// they merge with their neighbours, whose crossings bound the merged element.
+void algoFindProfileElements(const DataArray *curve, double threshold, ProfileElements *elements);
 
 // All zero unless KAVRIX_MIN_ELEMENT_PEAKS peaks were retained; the ten-point
 // and third-point heights also stay zero while too few valleys exist for them.
@@ -53,7 +52,6 @@ struct CurveQuantities {
 // Statistics and element quantities of a curve, its elements found at 10 %
 // of its total height. With `keep` the elements stay there for the caller to
 // read and release; otherwise they are released here.
-CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve,
-                                    ProfileElements *keep);
+CurveQuantities algoCurveQuantities(const ParaRecord *para, const DataArray *curve, ProfileElements *keep);
 
 #endif

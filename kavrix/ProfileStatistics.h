@@ -24,8 +24,9 @@ struct ProfileStatistics {
 };
 
 // Every quantity that cannot be formed (an empty or flat curve, fewer than
-// seven points for the slope) is 0, never NaN or infinite. slopeFactor turns
-// a raw slope (height units per point) into a true one (μm per μm).
+// seven points for the slope) is 0, never NaN or infinite; heights whose
+// sums overflow leave non-finite values. slopeFactor turns a raw slope
+// (height units per point) into a true one (μm per μm).
 ProfileStatistics algoProfileStatistics(const DataArray *curve, double slopeFactor);
 
 double algoSlopeFactor(const ParaRecord *para);

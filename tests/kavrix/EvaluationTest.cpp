@@ -18,13 +18,12 @@ namespace {
 enum { LsNone = 1, Ls2_5um = 2 };
 enum { Lc0_25 = 3, Lc0_8 = 4, Lc8 = 6 };
 
-enum RoughnessSlot {
-    Ra, Rq, Rsk, Rku, Rp, Rv, Rz, Rc, Rt, RSm, RS, RDa, RDq, Rz94, R3z, Pc, RLa, RLq, Lr
-};
+enum RoughnessSlot { Ra, Rq, Rsk, Rku, Rp, Rv, Rz, Rc, Rt, RSm, RS, RDa, RDq, Rz94, R3z, Pc, RLa, RLq, Lr };
 enum MotifSlot { Ncrx = 0, Ar = 1, Nr = 4, Cpm = 5, Aw = 8, Nw = 12, Saw = 14 };
 enum MaterialRatioSlot { Rk = 0, Rpk = 1, Rvk = 2, Mr1 = 3, Mr2 = 4, Rmr0 = 9, Rmr10 = 19 };
 
-const std::string kMicrometre = "\xA6\xCC" "m";
+const std::string kMicrometre = "\xA6\xCC"
+                                "m";
 
 struct Options {
     int Shape = 1;
@@ -44,9 +43,18 @@ void evaluate(Evaluation &e, const std::vector<double> &heights, const Options &
     e.run(heights, o.EvalLength, o.Filter, o.Ls, o.Lc, o.Shape, o.ZMag);
 }
 
-const ParmResult &roughness(Evaluation &e, int slot) { return e->Results[KAVRIX_R_FIRST + slot]; }
-const ParmResult &motif(Evaluation &e, int slot) { return e->Results[KAVRIX_MOTIF_FIRST + slot]; }
-const ParmResult &materialRatio(Evaluation &e, int slot) { return e->Results[KAVRIX_MR_FIRST + slot]; }
+const ParmResult &roughness(Evaluation &e, int slot)
+{
+    return e->Results[KAVRIX_R_FIRST + slot];
+}
+const ParmResult &motif(Evaluation &e, int slot)
+{
+    return e->Results[KAVRIX_MOTIF_FIRST + slot];
+}
+const ParmResult &materialRatio(Evaluation &e, int slot)
+{
+    return e->Results[KAVRIX_MR_FIRST + slot];
+}
 
 // Every value of the switched-on families finite, every text terminated
 // inside its field and a number.
@@ -55,8 +63,10 @@ void expectCleanResults(Evaluation &e, const std::string &where)
     const ParaRecord &p = *e.operator->();
     const struct {
         int On, First, Count;
-    } families[] = {{p.ROn, KAVRIX_R_FIRST, p.RCount},       {p.WOn, KAVRIX_W_FIRST, p.WCount},
-                    {p.POn, KAVRIX_P_FIRST, p.PCount},       {p.MrOn, KAVRIX_MR_FIRST, p.MrCount},
+    } families[] = {{p.ROn, KAVRIX_R_FIRST, p.RCount},
+                    {p.WOn, KAVRIX_W_FIRST, p.WCount},
+                    {p.POn, KAVRIX_P_FIRST, p.PCount},
+                    {p.MrOn, KAVRIX_MR_FIRST, p.MrCount},
                     {p.MotifOn, KAVRIX_MOTIF_FIRST, p.MotifCount}};
     for (const auto &family : families) {
         for (int entry = family.First; family.On == 1 && entry < family.First + family.Count; ++entry) {
@@ -93,8 +103,14 @@ std::vector<double> periodic(int n, double period, double amplitude, const std::
     return y;
 }
 
-double cosine(double phase) { return std::cos(2.0 * M_PI * phase); }
-double triangle(double phase) { return 4.0 * std::fabs(phase - 0.5) - 1.0; }
+double cosine(double phase)
+{
+    return std::cos(2.0 * M_PI * phase);
+}
+double triangle(double phase)
+{
+    return 4.0 * std::fabs(phase - 0.5) - 1.0;
+}
 
 // The mean of sqrt(1 + slope^2) over one period of a cosine of amplitude a
 // (μm) and period p (μm): the true length ratio of that profile.
@@ -165,7 +181,8 @@ TEST(Evaluation, AnalyticProfilesGiveTheirRoughness)
         // Peaks per 10 mm of the curve as it came out of the filter: a
         // length taken from the unshortened profile would read 25 % low.
         expectWithin(roughness(e, Pc).Value1, 10.0 / kPeriodMm, 0.015, std::string(c.Name) + " Pc");
-        expectWithin(roughness(e, Ra).Value2, roughness(e, Ra).Value1 * 39.3700787402, 1e-9, std::string(c.Name) + " Ra inch");
+        expectWithin(roughness(e, Ra).Value2, roughness(e, Ra).Value1 * 39.3700787402, 1e-9,
+                     std::string(c.Name) + " Ra inch");
         char text[KAVRIX_TEXT_SIZE];
         std::snprintf(text, sizeof text, "%.3f %s", roughness(e, Ra).Value1, kMicrometre.c_str());
         EXPECT_STREQ(roughness(e, Ra).ValueUnit1, text) << c.Name;
@@ -188,6 +205,144 @@ TEST(Evaluation, SlopesAndLengthRatioAreTrueRatiosOfMicrometres)
     const double lr = cosineLengthRatio(kAmplitude, periodUm);
     expectWithin(roughness(e, Lr).Value1, lr, 0.002, "roughness lr");
     expectWithin(e->Results[KAVRIX_P_FIRST + 15].Value1, lr, 0.002, "primary lr");
+}
+
+TEST(Evaluation, RmsSlopeOfASineBehindTheGaussianFilter)
+{
+    // λs 0.0025 mm falls on 5.9 points; a sine of 24 points keeps
+    // 0.5^((5.9 / 24)^2) of its amplitude behind the λs mean line and passes
+    // λc 0.25 mm whole, so Rdq = 2 pi A T / (L sqrt 2).
+    const int n = 21000;
+    const double lsPoints = 5.9;
+    const double wavelength = 24.0;
+    Evaluation e(0);
+    Options o;
+    o.Filter = GaussianFilter;
+    o.Ls = Ls2_5um;
+    o.Lc = Lc0_25;
+    o.EvalLength = n * 0.0025 / lsPoints;
+    o.ZMag = 0.001;
+    const double amplitudeUm = 2.0;
+    evaluate(e, syntheticProfile(n, {{wavelength, amplitudeUm / o.ZMag}}), o);
+    ASSERT_EQ(e->Valid, 1);
+    const double wavelengthUm = wavelength * o.EvalLength / n * 1000.0;
+    const double kept = std::pow(0.5, std::pow(lsPoints / wavelength, 2.0));
+    const double rdq = 2.0 * M_PI * amplitudeUm * kept / (wavelengthUm * std::sqrt(2.0));
+    expectWithin(roughness(e, RDq).Value1, rdq, 0.002, "Rdq");
+    expectWithin(roughness(e, Rq).Value1, amplitudeUm * kept / std::sqrt(2.0), 0.002, "Rq");
+}
+
+TEST(Evaluation, ShallowDipsStayInsideTheirElement)
+{
+    // sin t + 1.05 sin 3t with a period of 0.2 mm dips just below the mean
+    // line inside each crest and rises just above it inside each trough: one
+    // element per period all the same. 9.5 periods, sampled half a point off
+    // the crossings, are even about their middle, so the least-squares line
+    // is flat; it lies a little above the axis, which closes all ten crests.
+    const int n = 9500;
+    const double period = 1000.0;
+    Evaluation e(0);
+    Options o;
+    o.EvalLength = n * 0.2 / period;
+    std::vector<double> y(n);
+    for (int i = 0; i < n; ++i) {
+        const double t = 2.0 * M_PI * (i + 0.5) / period;
+        y[i] = (std::sin(t) + 1.05 * std::sin(3.0 * t)) / o.ZMag;
+    }
+    evaluate(e, y, o);
+    ASSERT_EQ(e->Valid, 1);
+    expectWithin(roughness(e, RSm).Value1, 0.2, 1e-9, "RSm");
+    expectWithin(roughness(e, RS).Value1, 0.2, 0.005, "RS");
+    expectWithin(roughness(e, Pc).Value1, 10 / o.EvalLength * 10.0, 1e-9, "Pc");
+    const double rt = roughness(e, Rt).Value1;
+    for (int slot : {Rc, Rz94, R3z})
+        expectWithin(roughness(e, slot).Value1, rt, 1e-6, "slot " + std::to_string(slot));
+}
+
+TEST(Evaluation, NonFiniteHeightsAndOverflowAreRejected)
+{
+    // 2000 points over 4 mm, Gaussian filter, lambda-s 0.0025 mm, lambda-c 0.8 mm.
+    const int n = 2000;
+    const std::vector<double> good = syntheticProfile(n, {{40.0, 500.0}, {700.0, 900.0}}, 0.3, 20.0);
+    Options o;
+    o.Filter = GaussianFilter;
+    o.Ls = Ls2_5um;
+    o.Lc = Lc0_8;
+    o.EvalLength = 4.0;
+    o.ZMag = 0.01;
+
+    struct Case {
+        std::string Name;
+        std::vector<double> Heights;
+    };
+    std::vector<Case> cases;
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        for (int at : {0, n / 2, n - 1}) {
+            std::vector<double> y = good;
+            y[at] = bad;
+            cases.push_back({std::to_string(bad) + " at " + std::to_string(at), y});
+        }
+    }
+    // The first overflows the sum of the heights, the second only what is
+    // formed from them.
+    cases.push_back({"all 1e308", std::vector<double>(n, 1e308)});
+    std::vector<double> alternating(n);
+    for (int i = 0; i < n; ++i)
+        alternating[i] = i % 2 == 0 ? 1e308 : -1e308;
+    cases.push_back({"alternating 1e308", alternating});
+
+    for (int extended : {0, 1}) {
+        Evaluation fresh(extended);
+        evaluate(fresh, good, o);
+        ASSERT_EQ(fresh->Valid, 1);
+
+        Evaluation e(extended);
+        for (const Case &c : cases) {
+            const std::string where = c.Name + ", extended " + std::to_string(extended);
+            evaluate(e, c.Heights, o);
+            EXPECT_EQ(e->Valid, 0) << where;
+            for (const DataArray *curve : {&e->FormArray, &e->PArray, &e->RArray, &e->AbbottArray})
+                EXPECT_EQ(curve->N, n) << where;
+            for (int entry = 0; entry < KAVRIX_RESULT_COUNT; ++entry) {
+                const ParmResult &res = e->Results[entry];
+                const bool familyOn =
+                    entry < KAVRIX_W_FIRST || (entry >= KAVRIX_MR_FIRST && entry < KAVRIX_MOTIF_FIRST) || extended == 1;
+                if (!familyOn)
+                    continue;
+                EXPECT_EQ(res.Value1, 0.0) << where << " entry " << entry;
+                EXPECT_EQ(res.Value2, 0.0) << where << " entry " << entry;
+                EXPECT_EQ(std::string(res.ValueUnit1), std::string("0 ") + res.Unit1) << where << " entry " << entry;
+                EXPECT_EQ(std::string(res.ValueUnit2), std::string("0 ") + res.Unit2) << where << " entry " << entry;
+            }
+        }
+
+        // Nothing of the refused evaluations stays behind in the record.
+        evaluate(e, good, o);
+        ASSERT_EQ(e->Valid, 1) << "extended " << extended;
+        for (int entry = 0; entry < KAVRIX_RESULT_COUNT; ++entry) {
+            const ParmResult &a = e->Results[entry];
+            const ParmResult &b = fresh->Results[entry];
+            EXPECT_EQ(a.Value1, b.Value1) << entry;
+            EXPECT_EQ(a.Value2, b.Value2) << entry;
+            EXPECT_STREQ(a.ValueUnit1, b.ValueUnit1) << entry;
+            EXPECT_STREQ(a.ValueUnit2, b.ValueUnit2) << entry;
+        }
+        const DataArray ParaRecord::*curves[] = {
+            &ParaRecord::RawArray,    &ParaRecord::FormArray,     &ParaRecord::PArray,      &ParaRecord::RArray,
+            &ParaRecord::WArray,      &ParaRecord::ExtraArray1,   &ParaRecord::ExtraArray2, &ParaRecord::SpectrumArray,
+            &ParaRecord::AbbottArray, &ParaRecord::AmplitudeArray};
+        for (const DataArray ParaRecord::*member : curves) {
+            const DataArray &a = e.operator->()->*member;
+            const DataArray &b = fresh.operator->()->*member;
+            ASSERT_EQ(a.N, b.N) << "extended " << extended << " curve " << (&member - curves);
+            if (b.Y == nullptr)
+                continue;
+            for (int i = 0; i < b.N; ++i) {
+                ASSERT_EQ(a.Y[i], b.Y[i]) << "curve " << (&member - curves) << " point " << i;
+                ASSERT_EQ(a.X[i], b.X[i]) << "curve " << (&member - curves) << " point " << i;
+            }
+        }
+    }
 }
 
 TEST(Evaluation, FlatProfileHasLengthRatioOneAndNoNaN)
@@ -297,15 +452,13 @@ TEST(Evaluation, ShortestAndLongestProfilesRunCleanWithEveryFilterAndForm)
         int Lc;
     } sizes[] = {{20, 1.0, 1}, {21000, 8.0, Lc0_8}};
     for (const auto &s : sizes) {
-        const std::vector<double> profile =
-            syntheticProfile(s.N, {{s.N / 7.0, 100.0}, {s.N / 2.0, 300.0}}, 1.0, 10.0);
+        const std::vector<double> profile = syntheticProfile(s.N, {{s.N / 7.0, 100.0}, {s.N / 2.0, 300.0}}, 1.0, 10.0);
         for (int extended : {0, 1}) {
             Evaluation e(extended);
             for (int filter = GaussianFilter; filter <= TwoRcFilter; ++filter) {
                 for (int shape = 1; shape <= 6; ++shape) {
-                    const std::string where = std::to_string(s.N) + " points, extended " +
-                                              std::to_string(extended) + ", filter " + std::to_string(filter) +
-                                              ", shape " + std::to_string(shape);
+                    const std::string where = std::to_string(s.N) + " points, extended " + std::to_string(extended) +
+                                              ", filter " + std::to_string(filter) + ", shape " + std::to_string(shape);
                     Options o;
                     o.Shape = shape;
                     o.Filter = filter;

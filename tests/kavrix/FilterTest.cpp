@@ -20,8 +20,8 @@ struct NamedFilter {
 };
 
 const NamedFilter AllFilters[] = {
-    {"Gaussian", algoFilterGaussian}, {"FFT", algoFilterFFT},  {"DP", algoFilterDP},
-    {"PC", algoFilterPcRC},           {"2RC", algoFilter2RC},  {"envelope", algoFilterEnvelope},
+    {"Gaussian", algoFilterGaussian}, {"FFT", algoFilterFFT}, {"DP", algoFilterDP},
+    {"PC", algoFilterPcRC},           {"2RC", algoFilter2RC}, {"envelope", algoFilterEnvelope},
 };
 
 std::vector<double> filtered(const Filter &filter, std::vector<double> in, double cut, int flag)
@@ -51,13 +51,25 @@ TEST(ProfileFilters, GaussianMeanLineTransmitsByItsWeightingFunction)
     // At the cut-off the mean line keeps half the amplitude; long waves pass,
     // short ones vanish.
     for (double wavelength : {40.0, 100.0, 200.0, 400.0, 2000.0}) {
-        const std::vector<double> mean =
-            filtered(algoFilterGaussian, syntheticProfile(n, {{wavelength, 1.0}}), cut, 0);
+        const std::vector<double> mean = filtered(algoFilterGaussian, syntheticProfile(n, {{wavelength, 1.0}}), cut, 0);
         const SineFit fit = fitSine(mean.data(), defined, wavelength, cut);
         EXPECT_NEAR(fit.InPhase, gaussianTransmission(cut, wavelength), 0.005) << "wavelength " << wavelength;
         EXPECT_NEAR(fit.Quadrature, 0.0, 0.005) << "aligned, wavelength " << wavelength;
     }
     EXPECT_NEAR(gaussianTransmission(cut, cut), 0.5, 0.001);
+}
+
+TEST(ProfileFilters, GaussianPassesHalfAtAFractionalCutoff)
+{
+    // λs spans a few points, so a cut-off rounded to whole points would move
+    // the 50 % point by up to a sixth; a λc size sits beside them.
+    const int n = 6000;
+    for (double cut : {4.3, 5.9, 6.4, 9.9, 400.7}) {
+        const int k = static_cast<int>(cut);
+        const std::vector<double> mean = filtered(algoFilterGaussian, syntheticProfile(n, {{cut, 1.0}}), cut, 0);
+        const SineFit fit = fitSine(mean.data(), n - 2 * k, cut, k);
+        EXPECT_NEAR(fit.amplitude(), 0.5, 0.0025) << "cut " << cut;
+    }
 }
 
 TEST(ProfileFilters, GaussianOfConstantIsThatConstantAndFlagOneIsTheResidual)
@@ -210,8 +222,7 @@ TEST(ProfileFilters, DegenerateCutoffsCopyWhateverTheFlag)
         const NamedFilter &Filter;
         double Cut;
     } cases[] = {
-        {AllFilters[0], 0.99}, {AllFilters[1], 0.0}, {AllFilters[2], 1.99},
-        {AllFilters[3], 0.0},  {AllFilters[4], 0.0},
+        {AllFilters[0], 0.99}, {AllFilters[1], 0.0}, {AllFilters[2], 1.99}, {AllFilters[3], 0.0}, {AllFilters[4], 0.0},
     };
     const std::vector<double> profile = syntheticProfile(64, {{16.0, 1.0}}, 0.1, 0.2);
     for (const auto &c : cases) {
@@ -254,7 +265,8 @@ TEST(LeastSquaresLine, RecoversLinesOverAnyRange)
     // centre between two indexes.
     const struct {
         int N, A, B;
-    } cases[] = {{10, 0, 9}, {10, 3, 4}, {2001, 999, 2000}, {2001, 499, 1499}, {21000, 0, 20999}, {21000, 10499, 20999}};
+    } cases[] = {{10, 0, 9},        {10, 3, 4},        {2001, 999, 2000},
+                 {2001, 499, 1499}, {21000, 0, 20999}, {21000, 10499, 20999}};
     for (const auto &c : cases) {
         std::vector<double> line(c.N);
         for (int i = 0; i < c.N; ++i)
@@ -275,7 +287,7 @@ TEST(FilterHelpers, GaussWeightsAreANormalisedSymmetricBell)
 {
     std::vector<double> weights(500, 7.0);
     DataArray curve = curveOf(weights);
-    algoGaussWeight(&curve, 2 * 100 + 1);
+    algoGaussWeight(&curve, 2 * 100 + 1, 100.0);
     double sum = 0.0;
     for (int i = 0; i <= 200; ++i) {
         sum += weights[i];
@@ -285,6 +297,10 @@ TEST(FilterHelpers, GaussWeightsAreANormalisedSymmetricBell)
     EXPECT_GT(weights[100], weights[99]);
     for (int i = 201; i < 500; ++i)
         ASSERT_EQ(weights[i], 0.0) << i;
+
+    // The height of the bell is 1 / (alpha cut-off) of the cut-off as given.
+    algoGaussWeight(&curve, 2 * 100 + 1, 100.9);
+    EXPECT_DOUBLE_EQ(weights[100], 1.0 / (0.4697 * 100.9));
 }
 
 TEST(FilterHelpers, HammingWindowAndLinspace)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -13,7 +14,8 @@ struct Elements {
     DataArray curve{};
     ProfileElements e{};
 
-    Elements(std::vector<double> values, double threshold) : y(std::move(values))
+    Elements(std::vector<double> values, double threshold)
+        : y(std::move(values))
     {
         curve.N = static_cast<int>(y.size());
         curve.Y = y.data();
@@ -68,16 +70,18 @@ TEST(ProfileElements, ExtremeAtTheLastPointOfAHalfWaveIsFound)
     EXPECT_EQ(e.Valleys.Y[0], -6);
 }
 
-TEST(ProfileElements, DiscriminationDropsLowElementsWithoutMergingNeighbours)
+TEST(ProfileElements, LowElementsMergeWithTheirNeighbours)
 {
     const std::vector<double> y = {-5, 10, -5, 0.5, -5, 10, -5, 1};
     struct Case {
         double threshold;
         int peaks, valleys, downs, ups;
     };
-    // A dropped crossing decides whether the next element of the other kind forms.
-    for (const Case &c : {Case{1.0, 2, 3, 2, 4}, Case{0.5, 3, 3, 3, 4},
-                          Case{6.0, 2, 0, 2, 1}, Case{11.0, 0, 0, 0, 4}}) {
+    // A low bump joins the valleys beside it into one; with no valley deep
+    // enough the peaks never close, and with nothing high enough only the
+    // last crossing, which opens the unfinished end, remains.
+    for (const Case &c :
+         {Case{1.0, 2, 2, 2, 3}, Case{0.5, 3, 3, 3, 4}, Case{6.0, 0, 0, 0, 1}, Case{11.0, 0, 0, 0, 1}}) {
         SCOPED_TRACE(c.threshold);
         Elements el(y, c.threshold);
         EXPECT_EQ(el.e.PeakCount, c.peaks);
@@ -85,10 +89,35 @@ TEST(ProfileElements, DiscriminationDropsLowElementsWithoutMergingNeighbours)
         EXPECT_EQ(el.e.DownCount, c.downs);
         EXPECT_EQ(el.e.UpCount, c.ups);
     }
-    // The dropped bump leaves the valleys on either side of it apart.
     Elements el(y, 1.0);
     EXPECT_EQ(el.e.ValleyPos[0], 2);
-    EXPECT_EQ(el.e.ValleyPos[1], 4);
+    EXPECT_EQ(el.e.UpPos[1], 4);
+    EXPECT_EQ(el.e.PeakPos[1], 5);
+}
+
+TEST(ProfileElements, ShallowDipInsideAPeakKeepsOneElementPerPeriod)
+{
+    // sin t + 1.05 sin 3t dips to -0.05 in the middle of its crest and rises
+    // to +0.05 in the middle of its trough; both lie under 10 % of its height.
+    const int period = 400;
+    std::vector<double> y(10 * period);
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        const double t = 2.0 * M_PI * (i + 0.37) / period;
+        y[i] = std::sin(t) + 1.05 * std::sin(3.0 * t);
+    }
+    double highest = 0.0;
+    for (double v : y)
+        highest = std::max(highest, v);
+    Elements el(y, 0.1 * 2.0 * highest);
+    const ProfileElements &e = el.e;
+    // As with a plain sine, the crest the curve starts in forms no peak.
+    ASSERT_EQ(e.PeakCount, 9);
+    EXPECT_EQ(e.ValleyCount, 9);
+    EXPECT_EQ(e.DownCount, 10);
+    for (int k = 1; k < e.DownCount; ++k)
+        EXPECT_EQ(e.DownPos[k] - e.DownPos[k - 1], period) << k;
+    for (int k = 0; k < e.PeakCount; ++k)
+        EXPECT_NEAR(e.Peaks.Y[k], highest, 1e-9) << k;
 }
 
 TEST(ProfileElements, CrossingsThroughExactZeroStayWithinTheArrays)
@@ -115,7 +144,8 @@ struct HandElements {
     ProfileElements e{};
 
     HandElements(std::vector<double> p, std::vector<double> v)
-        : peaks(std::move(p)), valleys(std::move(v))
+        : peaks(std::move(p))
+        , valleys(std::move(v))
     {
         for (std::size_t k = 0; k < peaks.size(); ++k) {
             peakPos.push_back(10 * static_cast<int>(k) + 10);

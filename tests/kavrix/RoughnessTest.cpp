@@ -13,9 +13,10 @@ struct Record {
     std::vector<double> r, w, p;
     ParaRecord para{};
 
-    explicit Record(const std::vector<double> &y, double evalLength = 4.0,
-                    double zMag = 1.0)
-        : r(y), w(y), p(y)
+    explicit Record(const std::vector<double> &y, double evalLength = 4.0, double zMag = 1.0)
+        : r(y)
+        , w(y)
+        , p(y)
     {
         const int n = static_cast<int>(y.size());
         para.RawArray.N = n;
@@ -91,13 +92,15 @@ TEST(Roughness, LengthRatioUsesTheTrueSlope)
 TEST(Roughness, LowPeaksDoNotCount)
 {
     // Tall peaks every 8 points with a bump of 0.3 between them: the bump lies
-    // under 10 % of Rz (20) and is neither a peak nor a crossing.
+    // under 10 % of Rz (20) and is neither a peak nor a crossing: the trough
+    // around it is one valley 10 deep.
     std::vector<double> y;
     for (int k = 0; k < 10; ++k)
         y.insert(y.end(), {3, 10, 3, -4, -10, -4, 0.3, -4});
     Record rec(y, 8.0);
     algoCalcRoughness(&rec.para);
     EXPECT_EQ(rec.rough(6), 20.0);
+    EXPECT_DOUBLE_EQ(rec.rough(7), 20.0);
     EXPECT_DOUBLE_EQ(rec.rough(15), 9 / 8.0 * 10.0);
     EXPECT_DOUBLE_EQ(rec.rough(10), 8.0);
     EXPECT_DOUBLE_EQ(rec.rough(9), 8.0);
@@ -122,9 +125,14 @@ TEST(Roughness, DegenerateCurvesGiveFiniteValues)
     for (int k = 0; k < 200; ++k)
         zeroCrossings.insert(zeroCrossings.end(), {1.0, -1.0, 0.0});
     const std::vector<std::vector<double>> curves = {
-        {}, {2.0}, std::vector<double>(6, 0.0), sine(6, 1.0, 5),
-        std::vector<double>(7, 0.0), std::vector<double>(50, 0.0),
-        std::vector<double>(50, 3.0), zeroCrossings,
+        {},
+        {2.0},
+        std::vector<double>(6, 0.0),
+        sine(6, 1.0, 5),
+        std::vector<double>(7, 0.0),
+        std::vector<double>(50, 0.0),
+        std::vector<double>(50, 3.0),
+        zeroCrossings,
     };
     for (const std::vector<double> &y : curves) {
         SCOPED_TRACE(y.size());
@@ -152,8 +160,7 @@ TEST(Parameters, DispatcherRunsTheSwitchedOnFamilies)
     struct Case {
         int rOn, wOn, pOn, motifOn;
     };
-    for (const Case &c : {Case{1, 0, 0, 0}, Case{0, 1, 0, 0}, Case{0, 0, 1, 0},
-                          Case{0, 0, 0, 1}, Case{1, 1, 1, 1}}) {
+    for (const Case &c : {Case{1, 0, 0, 0}, Case{0, 1, 0, 0}, Case{0, 0, 1, 0}, Case{0, 0, 0, 1}, Case{1, 1, 1, 1}}) {
         SCOPED_TRACE(testing::Message() << c.rOn << c.wOn << c.pOn << c.motifOn);
         Record rec(sine(1000, 2.0, 40));
         for (ParmResult &result : rec.para.Results)
@@ -168,8 +175,10 @@ TEST(Parameters, DispatcherRunsTheSwitchedOnFamilies)
         const struct {
             int first;
             bool written;
-        } groups[] = {{KAVRIX_R_FIRST, c.rOn == 1}, {KAVRIX_W_FIRST, c.wOn == 1},
-                      {KAVRIX_P_FIRST, primary}, {KAVRIX_MOTIF_FIRST, primary},
+        } groups[] = {{KAVRIX_R_FIRST, c.rOn == 1},
+                      {KAVRIX_W_FIRST, c.wOn == 1},
+                      {KAVRIX_P_FIRST, primary},
+                      {KAVRIX_MOTIF_FIRST, primary},
                       {KAVRIX_MR_FIRST, false}};
         for (const auto &g : groups)
             EXPECT_EQ(rec.para.Results[g.first].Value1 != -7.0, g.written) << g.first;
