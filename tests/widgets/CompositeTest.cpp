@@ -26,8 +26,7 @@ constexpr int kRowHeight = 50;
 constexpr int kVisibleHeight = 300;
 
 // A panel of either kind with kRows clickable rows in a 300 px window.
-struct DragRig
-{
+struct DragRig {
     explicit DragRig(bool textPanel)
     {
         auto *content = new QWidget;

@@ -50,9 +50,12 @@ Dialog *openRename(QWidget *page, QStringList &events)
 {
     return openDialog<RenameDialog>(page, [&events](RenameDialog *dialog) {
         QPointer<RenameDialog> alive(dialog);
-        QObject::connect(dialog, &RenameDialog::confirm,
-                         [&events, alive](QString text) { noteAlive(events, alive, "confirm " + text); });
-        QObject::connect(dialog, &RenameDialog::cancel, [&events, alive] { noteAlive(events, alive, "cancel"); });
+        QObject::connect(dialog, &RenameDialog::confirm, [&events, alive](QString text) {
+            noteAlive(events, alive, "confirm " + text);
+        });
+        QObject::connect(dialog, &RenameDialog::cancel, [&events, alive] {
+            noteAlive(events, alive, "cancel");
+        });
         dialog->setText("old");
     });
 }
@@ -61,8 +64,12 @@ Dialog *openAlert(QWidget *page, QStringList &events)
 {
     return openDialog<AlertDialog>(page, [&events](AlertDialog *dialog) {
         QPointer<AlertDialog> alive(dialog);
-        QObject::connect(dialog, &AlertDialog::confirm, [&events, alive] { noteAlive(events, alive, "confirm"); });
-        QObject::connect(dialog, &AlertDialog::cancel, [&events, alive] { noteAlive(events, alive, "cancel"); });
+        QObject::connect(dialog, &AlertDialog::confirm, [&events, alive] {
+            noteAlive(events, alive, "confirm");
+        });
+        QObject::connect(dialog, &AlertDialog::cancel, [&events, alive] {
+            noteAlive(events, alive, "cancel");
+        });
     });
 }
 
@@ -73,7 +80,9 @@ Dialog *openCalibration(QWidget *page, QStringList &events)
         QObject::connect(dialog, &CalibrationDialog::confirm, [&events, alive](double value) {
             noteAlive(events, alive, "confirm " + QString::number(value));
         });
-        QObject::connect(dialog, &CalibrationDialog::cancel, [&events, alive] { noteAlive(events, alive, "cancel"); });
+        QObject::connect(dialog, &CalibrationDialog::cancel, [&events, alive] {
+            noteAlive(events, alive, "cancel");
+        });
         dialog->setText("Ra", "2.5");
     });
 }
@@ -82,10 +91,12 @@ Dialog *openDeveloper(QWidget *page, QStringList &events)
 {
     return openDialog<DeveloperModelDialog>(page, [&events](DeveloperModelDialog *dialog) {
         QPointer<DeveloperModelDialog> alive(dialog);
-        QObject::connect(dialog, &DeveloperModelDialog::confirm,
-                         [&events, alive](int index) { noteAlive(events, alive, "confirm " + QString::number(index)); });
-        QObject::connect(dialog, &DeveloperModelDialog::cancel,
-                         [&events, alive] { noteAlive(events, alive, "cancel"); });
+        QObject::connect(dialog, &DeveloperModelDialog::confirm, [&events, alive](int index) {
+            noteAlive(events, alive, "confirm " + QString::number(index));
+        });
+        QObject::connect(dialog, &DeveloperModelDialog::cancel, [&events, alive] {
+            noteAlive(events, alive, "cancel");
+        });
     });
 }
 
@@ -204,9 +215,10 @@ void DialogTest::maskWithoutDialogFollowsNothing()
 void DialogTest::cardGeometryAndStyles()
 {
     QStringList events;
-    const QList<Dialog *> dialogs = {openSave(window, events), openRename(window, events), openAlert(window, events),
-                                     openCalibration(window, events), openDeveloper(window, events),
-                                     openDialog<HintDialog>(window, [](HintDialog *) {})};
+    const QList<Dialog *> dialogs = {
+        openSave(window, events),      openRename(window, events),
+        openAlert(window, events),     openCalibration(window, events),
+        openDeveloper(window, events), openDialog<HintDialog>(window, [](HintDialog *) {})};
     for (Dialog *dialog : dialogs) {
         QCOMPARE(dialog->width(), 485);
         QVERIFY2(dialog->height() >= 300, dialog->metaObject()->className());
@@ -231,8 +243,7 @@ void DialogTest::buttonsAnswerThenBothGo_data()
     QTest::addColumn<Opener>("open");
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("save: confirm") << Opener(openSave) << 0
-                                   << QStringList{"confirm 2401013 2024-01-01 10:00:00"};
+    QTest::newRow("save: confirm") << Opener(openSave) << 0 << QStringList{"confirm 2401013 2024-01-01 10:00:00"};
     QTest::newRow("save: cancel is silent") << Opener(openSave) << 1 << QStringList{};
     QTest::newRow("rename: confirm") << Opener(openRename) << 0 << QStringList{"confirm old"};
     QTest::newRow("rename: cancel") << Opener(openRename) << 1 << QStringList{"cancel"};
