@@ -1,5 +1,6 @@
 #include "CalibrationDialog.h"
 
+#include "Codes.h"
 #include "LabelAndLineEdit.h"
 #include "Language.h"
 #include "LineEdit.h"
@@ -8,8 +9,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-enum : NoticeType { ErrorNotice = 2 };
 
 constexpr int kLabelWidth = 120;
 constexpr int kMargin = 35;
@@ -64,5 +63,5 @@ void CalibrationDialog::onConfirmClicked()
         close();
         return;
     }
-    noticeContainer.showNotice(Language::instance()->text("RaValueOutOfLimit"), ErrorNotice);
+    noticeContainer.showNotice(Language::instance()->text("RaValueOutOfLimit"), NoticeCode::Error);
 }

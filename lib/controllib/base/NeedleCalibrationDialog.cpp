@@ -1,5 +1,6 @@
 #include "NeedleCalibrationDialog.h"
 
+#include "Codes.h"
 #include "GlobalManager.h"
 #include "KeyedNotice.h"
 #include "Language.h"
@@ -14,8 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-enum : NoticeType { SuccessNotice = 0, ErrorNotice = 2 };
 
 // The calibration the unit runs once the middle position is taken.
 constexpr quint8 kNeedleCalibrationDoneMode = 0;
@@ -123,13 +122,13 @@ void NeedleCalibrationDialog::onConfirmNeedlePosition(bool status)
     if (linkPollRestored)
         return;
     if (status) {
-        showKeyedNotice("voltageValueCalibrationSucceeded", SuccessNotice);
+        showKeyedNotice("voltageValueCalibrationSucceeded", NoticeCode::Success);
         link->startCalibration(kNeedleCalibrationDoneMode);
         restoreLinkPoll();
         close();
         return;
     }
-    noticeContainer.showNotice(Language::instance()->text("voltageValueCalibrationFailed"), ErrorNotice);
+    noticeContainer.showNotice(Language::instance()->text("voltageValueCalibrationFailed"), NoticeCode::Error);
     needlePositionTimer->start(kPollMs);
 }
 
