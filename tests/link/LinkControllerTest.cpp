@@ -91,6 +91,8 @@ private slots:
     void fetchFailureTellsTheOperator();
     void runEndedMidFetchLeavesTheShownProfile_data();
     void runEndedMidFetchLeavesTheShownProfile();
+    void traverseWithoutCompletionReportFails_data();
+    void traverseWithoutCompletionReportFails();
     void unusableCompletionReportStartsNoFetch_data();
     void unusableCompletionReportStartsNoFetch();
     void recordsFollowThePendingUse_data();
@@ -301,6 +303,49 @@ void LinkControllerTest::unusableCompletionReportStartsNoFetch()
     QCOMPARE(notices->count("measureFail"), 1);
     controller->onDataRecved(package(0, 10), 0);
     QVERIFY(samples().isEmpty());
+}
+
+void LinkControllerTest::traverseWithoutCompletionReportFails_data()
+{
+    QTest::addColumn<QStringList>("reports");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<int>("returnEnds");
+    QTest::newRow("completion report lost") << QStringList{"started", "measuring", "returning", "end"} << 1 << 1;
+    QTest::newRow("completion and returning reports lost") << QStringList{"started", "measuring", "end"} << 1 << 1;
+    QTest::newRow("completion and end-of-return reports lost")
+        << QStringList{"started", "measuring", "returning"} << 1 << 0;
+    QTest::newRow("stopped mid-traverse") << QStringList{"started", "stop", "returning", "end"} << 0 << 1;
+    QTest::newRow("end of return lost after a stop") << QStringList{"started", "stop", "returning"} << 0 << 0;
+}
+
+void LinkControllerTest::traverseWithoutCompletionReportFails()
+{
+    QFETCH(QStringList, reports);
+    QFETCH(int, failures);
+    QFETCH(int, returnEnds);
+    GlobalData *data = GlobalData::instance();
+    QSignalSpy moving(controller.get(), &NetworkController::moterMoveStatusChanged);
+    data->measurePurpose = 1;
+    for (const QString &report : qAsConst(reports)) {
+        if (report == "started")
+            controller->onStartMeasurementRecved(0);
+        else if (report == "measuring")
+            controller->onStartMeasurementRecved(1);
+        else if (report == "returning")
+            controller->onStartMeasurementRecved(2);
+        else if (report == "stop")
+            controller->onMeasurementStop();
+        else
+            controller->onEndOfReturnRecved();
+    }
+    // A return whose end is never reported is over after the wait for it.
+    QTRY_VERIFY_WITH_TIMEOUT(!controller->moterMoveStatus, 5000);
+    QVERIFY(!moving.last().first().toBool());
+    QVERIFY(!controller->moterMeasureStatus);
+    QVERIFY(!controller->recvMeasureResultStatus);
+    QCOMPARE(notices->count("measureFail"), failures);
+    QCOMPARE(notices->count("automaticReturnEnd"), returnEnds);
+    QCOMPARE(data->measurePurpose, 0);
 }
 
 void LinkControllerTest::recordsFollowThePendingUse_data()
