@@ -1,9 +1,9 @@
 #include "FileModel.h"
 
-#include "VariantLists.h"
-#include "WholeFile.h"
 #include "GbkText.h"
 #include "GlobalData.h"
+#include "VariantLists.h"
+#include "WholeFile.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -85,8 +85,7 @@ QString csvNumber(double value)
     return QString::number(value, 'g', 6);
 }
 
-struct ParameterLists
-{
+struct ParameterLists {
     QList<int> ids;
     QList<QString> names;
     QList<double> values1;
@@ -154,7 +153,7 @@ FileModel::FileModel(QObject *parent)
     : QObject(parent)
     , samplingLengthNumbers{"0.25", "0.8", "2.5"}
     , samplingNumberTexts{"1", "2", "3", "4", "5"}
-    , calculateStandardTexts{"JIS-82", "JIS-87", "JIS-94", "JIS-01", "JIS-13",
+    , calculateStandardTexts{"JIS-82", "JIS-87", "JIS-94", "JIS-01",  "JIS-13",
                              "ISO-84", "ISO-97", "DIN-90", "ASME-95", "GB-14"}
     , shapeRemovalTexts{"自动", "全域", "前半", "后半", "中心", "两点", "花键曲线"}
     , waveFilterTexts{"自动", "Gaussian", "FFT", "PC", "DP", "2RC"}
@@ -165,8 +164,7 @@ FileModel::FileModel(QObject *parent)
 {
 }
 
-QHash<QString, QVariant> FileModel::listsToVariantHash(const QStringList &keys,
-                                                       const QList<QVariant> &values)
+QHash<QString, QVariant> FileModel::listsToVariantHash(const QStringList &keys, const QList<QVariant> &values)
 {
     QHash<QString, QVariant> hash;
     for (int i = 0; i < keys.size(); ++i)
@@ -177,13 +175,12 @@ QHash<QString, QVariant> FileModel::listsToVariantHash(const QStringList &keys,
 QJsonObject FileModel::measureDataFileInfoToJson(const MeasureDataFileInfo &info) const
 {
     const SettingsData &s = info.settingsData;
-    const QStringList keys{"fileName", "measureTime", "calculateStandard", "shapeRemoval",
-                           "waveFilter", "cutoffWavelengthS", "cutoffWavelengthC",
-                           "samplingLength", "samplingNumber", "measureRange"};
-    const QList<QVariant> values{info.fileName, info.measureTime, s.calculateStandard,
-                                 s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS,
-                                 s.cutoffWavelengthC, s.samplingLength, s.samplingNumber,
-                                 s.measureRange};
+    const QStringList keys{"fileName",       "measureTime",       "calculateStandard", "shapeRemoval",
+                           "waveFilter",     "cutoffWavelengthS", "cutoffWavelengthC", "samplingLength",
+                           "samplingNumber", "measureRange"};
+    const QList<QVariant> values{info.fileName,    info.measureTime,    s.calculateStandard, s.shapeRemoval,
+                                 s.waveFilter,     s.cutoffWavelengthS, s.cutoffWavelengthC, s.samplingLength,
+                                 s.samplingNumber, s.measureRange};
     return QJsonObject::fromVariantHash(listsToVariantHash(keys, values));
 }
 
@@ -222,30 +219,60 @@ QJsonObject FileModel::calculateResultToJson(const CalculateResult &result) cons
 {
     const ParameterLists p = splitParameters(result.parameters);
     const ParameterLists a = splitParameters(result.abbottParameters);
-    const QStringList keys{
-        "idList", "paraNameList", "value1List", "value2List", "unit1List", "unit2List",
-        "valueAndUnit1List", "valueAndUnit2List",
-        "abbottIdList", "abbottParaNameList", "abbottValue1List", "abbottValue2List",
-        "abbottUnit1List", "abbottUnit2List", "abbottValueAndUnit1List", "abbottValueAndUnit2List",
-        "measureDataList",
-        "shapeRemovalDataList_y", "wavinessDataList_y", "roughnessDataList_y",
-        "abbottFirestoneDataList_y", "amplitudeCurveDataList_y",
-        "shapeRemovalDataList_x", "wavinessDataList_x", "roughnessDataList_x",
-        "abbottFirestoneDataList_x", "amplitudeCurveDataList_x"};
-    const QList<QVariant> values{
-        listToVariant(p.ids), listToVariant(p.names), listToVariant(p.values1),
-        listToVariant(p.values2), listToVariant(p.units1), listToVariant(p.units2),
-        listToVariant(p.valueAndUnits1), listToVariant(p.valueAndUnits2),
-        listToVariant(a.ids), listToVariant(a.names), listToVariant(a.values1),
-        listToVariant(a.values2), listToVariant(a.units1), listToVariant(a.units2),
-        listToVariant(a.valueAndUnits1), listToVariant(a.valueAndUnits2),
-        listToVariant(result.measureDataList),
-        listToVariant(result.shapeRemovalDataList_y), listToVariant(result.wavinessDataList_y),
-        listToVariant(result.roughnessDataList_y), listToVariant(result.abbottFirestoneDataList_y),
-        listToVariant(result.amplitudeCurveDataList_y),
-        listToVariant(result.shapeRemovalDataList_x), listToVariant(result.wavinessDataList_x),
-        listToVariant(result.roughnessDataList_x), listToVariant(result.abbottFirestoneDataList_x),
-        listToVariant(result.amplitudeCurveDataList_x)};
+    const QStringList keys{"idList",
+                           "paraNameList",
+                           "value1List",
+                           "value2List",
+                           "unit1List",
+                           "unit2List",
+                           "valueAndUnit1List",
+                           "valueAndUnit2List",
+                           "abbottIdList",
+                           "abbottParaNameList",
+                           "abbottValue1List",
+                           "abbottValue2List",
+                           "abbottUnit1List",
+                           "abbottUnit2List",
+                           "abbottValueAndUnit1List",
+                           "abbottValueAndUnit2List",
+                           "measureDataList",
+                           "shapeRemovalDataList_y",
+                           "wavinessDataList_y",
+                           "roughnessDataList_y",
+                           "abbottFirestoneDataList_y",
+                           "amplitudeCurveDataList_y",
+                           "shapeRemovalDataList_x",
+                           "wavinessDataList_x",
+                           "roughnessDataList_x",
+                           "abbottFirestoneDataList_x",
+                           "amplitudeCurveDataList_x"};
+    const QList<QVariant> values{listToVariant(p.ids),
+                                 listToVariant(p.names),
+                                 listToVariant(p.values1),
+                                 listToVariant(p.values2),
+                                 listToVariant(p.units1),
+                                 listToVariant(p.units2),
+                                 listToVariant(p.valueAndUnits1),
+                                 listToVariant(p.valueAndUnits2),
+                                 listToVariant(a.ids),
+                                 listToVariant(a.names),
+                                 listToVariant(a.values1),
+                                 listToVariant(a.values2),
+                                 listToVariant(a.units1),
+                                 listToVariant(a.units2),
+                                 listToVariant(a.valueAndUnits1),
+                                 listToVariant(a.valueAndUnits2),
+                                 listToVariant(result.measureDataList),
+                                 listToVariant(result.shapeRemovalDataList_y),
+                                 listToVariant(result.wavinessDataList_y),
+                                 listToVariant(result.roughnessDataList_y),
+                                 listToVariant(result.abbottFirestoneDataList_y),
+                                 listToVariant(result.amplitudeCurveDataList_y),
+                                 listToVariant(result.shapeRemovalDataList_x),
+                                 listToVariant(result.wavinessDataList_x),
+                                 listToVariant(result.roughnessDataList_x),
+                                 listToVariant(result.abbottFirestoneDataList_x),
+                                 listToVariant(result.amplitudeCurveDataList_x)};
     return QJsonObject::fromVariantHash(listsToVariantHash(keys, values));
 }
 
@@ -285,8 +312,13 @@ bool FileModel::loadMeasurementFile(MeasureDataFile &file, const QString &path) 
     const std::optional<QJsonObject> root = readObject(path);
     if (!root)
         return false;
+    const QJsonObject result = root->value(calcutateResultKey).toObject();
+    // A profile with a sample that is no number can be neither evaluated nor
+    // drawn; opening it would show a measurement that does not exist.
+    if (holdsNonFinite(result.value("measureDataList").toVariant()))
+        return false;
     file.measureDataInfo = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject());
-    file.calcutateResult = jsonToCalculateResult(root->value(calcutateResultKey).toObject());
+    file.calcutateResult = jsonToCalculateResult(result);
     return true;
 }
 
@@ -314,16 +346,27 @@ bool FileModel::saveSystemConfig(const SystemConfig &config, const QString &path
 {
     const AboutInfo &a = config.aboutInfo;
     const SettingsData &s = config.settingsData;
-    const QStringList keys{"language", "unit", "isAutoSave", "softwareName",
-                           "softwareVersionNumber", "equipmentName", "equipmentModel",
-                           "equipmentSerialNumber", "calculateStandard", "shapeRemoval",
-                           "waveFilter", "cutoffWavelengthS", "cutoffWavelengthC",
-                           "samplingLength", "samplingNumber", "measureRange", "calibrationFactor"};
-    const QList<QVariant> values{config.language, config.unit, config.isAutoSave, a.softwareName,
-                                 a.softwareVersionNumber, a.equipmentName, a.equipmentModel,
-                                 a.equipmentSerialNumber, s.calculateStandard, s.shapeRemoval,
-                                 s.waveFilter, s.cutoffWavelengthS, s.cutoffWavelengthC,
-                                 s.samplingLength, s.samplingNumber, s.measureRange,
+    const QStringList keys{"language",
+                           "unit",
+                           "isAutoSave",
+                           "softwareName",
+                           "softwareVersionNumber",
+                           "equipmentName",
+                           "equipmentModel",
+                           "equipmentSerialNumber",
+                           "calculateStandard",
+                           "shapeRemoval",
+                           "waveFilter",
+                           "cutoffWavelengthS",
+                           "cutoffWavelengthC",
+                           "samplingLength",
+                           "samplingNumber",
+                           "measureRange",
+                           "calibrationFactor"};
+    const QList<QVariant> values{config.language,         config.unit,      config.isAutoSave, a.softwareName,
+                                 a.softwareVersionNumber, a.equipmentName,  a.equipmentModel,  a.equipmentSerialNumber,
+                                 s.calculateStandard,     s.shapeRemoval,   s.waveFilter,      s.cutoffWavelengthS,
+                                 s.cutoffWavelengthC,     s.samplingLength, s.samplingNumber,  s.measureRange,
                                  config.calibrationFactor};
     const QJsonObject object = QJsonObject::fromVariantHash(listsToVariantHash(keys, values));
     return writeObject(QJsonObject{{systemConfigKey, object}}, path);
@@ -343,8 +386,7 @@ bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) cons
             readable = true;
         } else {
             // The file is rewritten at exit; keep what was there for a look later.
-            const QString copy = path + ".corrupt-"
-                                 + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
+            const QString copy = path + ".corrupt-" + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
             if (QFile::copy(path, copy))
                 qDebug() << "SystemConfig.json is not a configuration; kept as" << copy;
             else
@@ -385,10 +427,9 @@ bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString
     QString text = "测量曲线,形状去除,波纹度轮廓,粗糙度轮廓,支承率曲线,振幅曲线,"
                    "测量速度,计算标准,形状去除,滤波器,λS,λC,测量范围,测量长度\n";
 
-    const QList<const QList<double> *> curves{&r.measureDataList, &r.shapeRemovalDataList_y,
-                                              &r.wavinessDataList_y, &r.roughnessDataList_y,
-                                              &r.abbottFirestoneDataList_y,
-                                              &r.amplitudeCurveDataList_y};
+    const QList<const QList<double> *> curves{&r.measureDataList,           &r.shapeRemovalDataList_y,
+                                              &r.wavinessDataList_y,        &r.roughnessDataList_y,
+                                              &r.abbottFirestoneDataList_y, &r.amplitudeCurveDataList_y};
     int rows = 0;
     for (const QList<double> *curve : curves)
         rows = std::max(rows, curve->size());
@@ -405,8 +446,8 @@ bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString
             fields << QString() << calculateStandardTexts.value(s.calculateStandard)
                    << shapeRemovalTexts.value(s.shapeRemoval) << waveFilterTexts.value(s.waveFilter)
                    << cutoffWavelengthSTexts.value(s.cutoffWavelengthS)
-                   << cutoffWavelengthCTexts.value(s.cutoffWavelengthC)
-                   << measureRangeTexts.value(s.measureRange) << measurementLengthText(s);
+                   << cutoffWavelengthCTexts.value(s.cutoffWavelengthC) << measureRangeTexts.value(s.measureRange)
+                   << measurementLengthText(s);
         } else if (i == 2 || i == 3) {
             fields << QString();
             for (const ParameterEntry &entry : r.parameters) {
@@ -423,17 +464,15 @@ bool FileModel::exportMeasurementData(const MeasureDataFile &file, const QString
     return writeGbk(text, path);
 }
 
-bool FileModel::exportExecutingMachineData(DATA_SAVE record,
-                                           const QList<QPair<QString, QString>> &parameterRows,
+bool FileModel::exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
                                            const QString &path) const
 {
     const GlobalData *data = GlobalData::instance();
     QString text = "计算标准,取样长度,取样个数,测量范围,滤波器\n";
-    text += data->instrumentStandardList.value(record.calculateStandard) + ','
-            + data->instrumentSamplingLengthList.value(record.samplingLength) + ','
-            + QString::number(record.samplingNumber) + ','
-            + data->instrumentRangeList.value(record.measureRange) + ','
-            + data->instrumentFilterList.value(record.filter) + ",\n";
+    text += data->instrumentStandardList.value(record.calculateStandard) + ',' +
+            data->instrumentSamplingLengthList.value(record.samplingLength) + ',' +
+            QString::number(record.samplingNumber) + ',' + data->instrumentRangeList.value(record.measureRange) + ',' +
+            data->instrumentFilterList.value(record.filter) + ",\n";
     text += '\n';
     for (const auto &row : parameterRows)
         text += row.first + ',';
