@@ -63,10 +63,9 @@ void markUnmeasured(QList<ParameterEntry> &entries)
 
 void clearCurves(CalculateResult &result)
 {
-    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y,
-                                &result.roughnessDataList_y, &result.abbottFirestoneDataList_y,
-                                &result.amplitudeCurveDataList_y, &result.shapeRemovalDataList_x,
-                                &result.wavinessDataList_x, &result.roughnessDataList_x,
+    for (QList<double> *list : {&result.shapeRemovalDataList_y, &result.wavinessDataList_y, &result.roughnessDataList_y,
+                                &result.abbottFirestoneDataList_y, &result.amplitudeCurveDataList_y,
+                                &result.shapeRemovalDataList_x, &result.wavinessDataList_x, &result.roughnessDataList_x,
                                 &result.abbottFirestoneDataList_x, &result.amplitudeCurveDataList_x})
         list->clear();
 }
@@ -103,8 +102,8 @@ QList<ParameterEntry> CalculateModel::parameterEntries(const Info &info, int gro
     return entries;
 }
 
-void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples,
-                                 int left, int right, double fullLength)
+void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &samples, int left, int right,
+                                 double fullLength)
 {
     const int count = samples.size();
     const int first = std::max(std::min(left, right), 0);
@@ -127,11 +126,12 @@ void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &sample
 void CalculateModel::readResults(const ParaRecord &record, CalculateResult &result)
 {
     clearCurves(result);
-    if (!record.Valid) {
-        markUnmeasured(result.parameters);
-        markUnmeasured(result.abbottParameters);
+    // Every value shown comes from this evaluation: a row it does not fill,
+    // for one read from a file with damaged ids, shows no stored value.
+    markUnmeasured(result.parameters);
+    markUnmeasured(result.abbottParameters);
+    if (!record.Valid)
         return;
-    }
     const int capacity = record.Capacity;
     copyCurve(record.FormArray, capacity, result.shapeRemovalDataList_y, result.shapeRemovalDataList_x);
     copyCurve(record.WArray, capacity, result.wavinessDataList_y, result.wavinessDataList_x);
