@@ -427,6 +427,9 @@ void NetworkController::onStartMeasurementRecved(uchar value)
     case Returning:
         setMoterMoveStatus(true);
         setMoterMeasureStatus(false);
+        // The return is timed from its own start, not from the end of the
+        // traverse.
+        returnWatchdogTimer->start();
         showKeyedNotice("returning", kNoticeSuccess);
         break;
     default:

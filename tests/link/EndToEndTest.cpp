@@ -305,6 +305,7 @@ void EndToEndTest::fetchCutShortLeavesTheShownMeasurement()
     const int rowsBefore = index->selectAllMeasureDataFileInfo().size();
     QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
     QSignalSpy changed(data, &GlobalData::measureDataListChanged);
+    QSignalSpy stopped(link, &NetworkController::stopMeasurement);
     if (ending == "stop") {
         connect(link, &NetworkController::recvMeasureResultStatusChanged, &simulator.process, [this](bool fetching) {
             if (fetching)
@@ -316,7 +317,8 @@ void EndToEndTest::fetchCutShortLeavesTheShownMeasurement()
         waitForLoss();
         QCOMPARE(notices->count("measureFail"), 1);
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(!link->moterMoveStatus && !link->moterMeasureStatus, kFetchTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, kFetchTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!link->moterMoveStatus, kFetchTimeoutMs);
         QCOMPARE(notices->count("measureFail"), 0);
     }
     QVERIFY(!link->recvMeasureResultStatus);

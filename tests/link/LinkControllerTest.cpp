@@ -558,6 +558,10 @@ void LinkControllerTest::linkLostMidFetchEndsTheRun()
     auto rig = std::make_unique<UnitOnPort>(announceFolder.path(), "lost");
     QVERIFY(rig->announced);
     rig->unit.setPackageSize(50);
+    // The fetch cannot finish before the port goes.
+    LineFaults faults;
+    faults.silentAfter = {FunctionType::GetOnePacket, 2};
+    rig->unit.line()->setFaults(faults);
     waitForLink();
     QSignalSpy completed(controller.get(), &NetworkController::dataReceiveCompleted);
     QSignalSpy packages(controller->activeModel(), &NetworkModel::dataRecved);
