@@ -26,9 +26,12 @@ QList<double> &sampleList()
 
 }
 
+// The timers exist from the start, so a page that asks for the needle poll
+// before the link is started does not reach a null timer; init() starts them.
 NetworkController::NetworkController(QObject *parent)
     : QObject(parent)
 {
+    createTimers();
 }
 
 NetworkController::~NetworkController()
@@ -40,11 +43,13 @@ NetworkController::~NetworkController()
 void NetworkController::setIntervals(const Intervals &newIntervals)
 {
     intervals = newIntervals;
+    applyIntervals();
 }
 
 void NetworkController::init()
 {
-    createTimers();
+    baudRateList.append(kBaudRate);
+    autoConnectPortTimer->start(intervals.probeMs);
     connect(heartBeatTimer, &QTimer::timeout, this, &NetworkController::onHeartBeatTimerTimeout);
     connect(getOnePacketTimer, &QTimer::timeout, this, &NetworkController::onGetOnePacketTimerTimeout);
     connect(autoConnectPortTimer, &QTimer::timeout, this, &NetworkController::onAutoConnectPortTimerTimeout);
@@ -66,23 +71,27 @@ void NetworkController::init()
 
 void NetworkController::createTimers()
 {
-    baudRateList.append(kBaudRate);
     autoConnectPortTimer = new QTimer(this);
-    autoConnectPortTimer->start(intervals.probeMs);
     heartBeatTimer = new QTimer(this);
-    heartBeatTimer->setInterval(intervals.heartBeatMs);
     getOnePacketTimer = new QTimer(this);
-    getOnePacketTimer->setInterval(intervals.packageTimeoutMs);
     getNeedlePositionTimer = new QTimer(this);
-    getNeedlePositionTimer->setInterval(intervals.needlePollMs);
     factorAcknowledgeTimer = new QTimer(this);
     factorAcknowledgeTimer->setSingleShot(true);
-    factorAcknowledgeTimer->setInterval(intervals.factorAcknowledgeMs);
     traverseWatchdogTimer = new QTimer(this);
     traverseWatchdogTimer->setSingleShot(true);
-    traverseWatchdogTimer->setInterval(intervals.traverseSilenceMs);
     returnWatchdogTimer = new QTimer(this);
     returnWatchdogTimer->setSingleShot(true);
+    applyIntervals();
+}
+
+void NetworkController::applyIntervals()
+{
+    autoConnectPortTimer->setInterval(intervals.probeMs);
+    heartBeatTimer->setInterval(intervals.heartBeatMs);
+    getOnePacketTimer->setInterval(intervals.packageTimeoutMs);
+    getNeedlePositionTimer->setInterval(intervals.needlePollMs);
+    factorAcknowledgeTimer->setInterval(intervals.factorAcknowledgeMs);
+    traverseWatchdogTimer->setInterval(intervals.traverseSilenceMs);
     returnWatchdogTimer->setInterval(intervals.returnWaitMs);
 }
 
@@ -385,12 +394,12 @@ void NetworkController::sendMeasureSettings()
 
 void NetworkController::startMeasurement()
 {
-    startRun(0);
+    startRun(MeasurePurpose::Measurement);
 }
 
 void NetworkController::startRun(int purpose)
 {
-    GlobalData::instance()->measurePurpose = 0;
+    GlobalData::instance()->measurePurpose = MeasurePurpose::Measurement;
     if (!activeNetworkModel)
         return;
     runPurpose = purpose;
@@ -417,7 +426,8 @@ void NetworkController::onStartMeasurementRecved(uchar value)
         awaitingCompletionReport = true;
         setMoterMoveStatus(true);
         setMoterMeasureStatus(true);
-        showKeyedNotice(runPurpose == 1 ? "startCalibration" : "startMeasurement", kNoticeSuccess);
+        showKeyedNotice(runPurpose == MeasurePurpose::RaCalibration ? "startCalibration" : "startMeasurement",
+                        kNoticeSuccess);
         break;
     case Measuring:
         awaitingCompletionReport = true;
@@ -508,10 +518,10 @@ void NetworkController::completeFetch()
     sampleList() = profile.takeProfile();
     stopFetch();
     setRecvMeasureResultStatus(false);
-    data->measurePurpose = std::exchange(runPurpose, 0);
+    data->measurePurpose = std::exchange(runPurpose, int(MeasurePurpose::Measurement));
     emit data->measureDataListChanged();
     emit dataReceiveCompleted();
-    data->measurePurpose = 0;
+    data->measurePurpose = MeasurePurpose::Measurement;
     showKeyedNotice("dataReceptionCompleted", kNoticeSuccess);
     showKeyedNotice("automaticReturnInProgress", kNoticeSuccess);
 }
@@ -520,8 +530,8 @@ void NetworkController::failFetch()
 {
     stopFetch();
     setRecvMeasureResultStatus(false);
-    runPurpose = 0;
-    GlobalData::instance()->measurePurpose = 0;
+    runPurpose = MeasurePurpose::Measurement;
+    GlobalData::instance()->measurePurpose = MeasurePurpose::Measurement;
     showKeyedNotice("measureFail", kNoticeError);
 }
 
@@ -553,8 +563,8 @@ void NetworkController::endRunWithoutProfile()
     setMoterMeasureStatus(false);
     setRecvMeasureResultStatus(false);
     setCalibrationStatus(false);
-    runPurpose = 0;
-    GlobalData::instance()->measurePurpose = 0;
+    runPurpose = MeasurePurpose::Measurement;
+    GlobalData::instance()->measurePurpose = MeasurePurpose::Measurement;
 }
 
 void NetworkController::endRunIfReportLost()
@@ -610,7 +620,7 @@ void NetworkController::requestCalibrationStatus()
 void NetworkController::startCalibrationMeasurement(double referenceRa)
 {
     GlobalData::instance()->referenceRa = referenceRa;
-    startRun(1);
+    startRun(MeasurePurpose::RaCalibration);
 }
 
 void NetworkController::updateCalibrationFactor()
@@ -765,13 +775,13 @@ void NetworkController::onExecutingMachineDataUpdata(int num)
 void NetworkController::onGetExecutingMachineData(DATA_SAVE record)
 {
     switch (GlobalData::instance()->executingMachineDataAction) {
-    case 1:
+    case RecordAction::Open:
         emit getExecutingMachineData_open(record);
         break;
-    case 2:
+    case RecordAction::Print:
         emit getExecutingMachineData_print(record);
         break;
-    case 3:
+    case RecordAction::Export:
         emit getExecutingMachineData_export(record);
         break;
     default:

@@ -19,7 +19,7 @@ class NetworkController : public QObject
     Q_OBJECT
 
 public:
-    // The periods the product runs with; tests shorten them before init().
+    // The periods the product runs with; tests shorten them.
     struct Intervals {
         int probeMs = 2000;
         int heartBeatMs = 5000;
@@ -146,6 +146,7 @@ public slots:
 
 private:
     void createTimers();
+    void applyIntervals();
     void openCandidate(const QString &portName, int baudRate);
     void connectCandidate(NetworkModel *model);
     template <typename Signal, typename Slot> void relayFromLink(NetworkModel *model, Signal signal, Slot slot);

@@ -55,19 +55,11 @@ QWidget *card(QWidget *control, const QSize &size)
     return frame;
 }
 
-// The program's link, set up as at start-up but never looking for a unit, so
-// the needle dialog shows only the position given to it.
+// The program's link, never started, so the needle dialog shows only the
+// position given to it.
 NetworkController *idleLink()
 {
-    static NetworkController *link = [] {
-        NetworkController *controller = GlobalManager::instance()->networkController;
-        NetworkController::Intervals intervals;
-        intervals.probeMs = 24 * 60 * 60 * 1000;
-        controller->setIntervals(intervals);
-        controller->init();
-        return controller;
-    }();
-    return link;
+    return GlobalManager::instance()->networkController;
 }
 
 void addDialogShots(Gallery &gallery)
