@@ -40,6 +40,18 @@ IMAGES = [
      "resources/image/measurepage/startmeasure.png"),
     ("stopmeasure", "filled/player-stop.svg", "#7719AA", (96, 96),
      "resources/image/measurepage/stopmeasure.png"),
+    ("title", "outline/wave-sine.svg", "#7719AA", (64, 64), "resources/image/title.png"),
+    ("measure_gray", "outline/wave-sine.svg", "#8A8A8A", (50, 50), "resources/image/navigation/measure_gray.png"),
+    ("measure_purple", "outline/wave-sine.svg", "#7719AA", (50, 50),
+     "resources/image/navigation/measure_purple.png"),
+    ("save_gray", "outline/device-floppy.svg", "#8A8A8A", (50, 50), "resources/image/navigation/save_gray.png"),
+    ("save_purple", "outline/device-floppy.svg", "#7719AA", (50, 50), "resources/image/navigation/save_purple.png"),
+    ("shareStore", "outline/device-sd-card.svg", "#7719AA", (50, 50), "resources/image/navigation/shareStore.png"),
+    ("setup_gray", "outline/settings.svg", "#8A8A8A", (50, 50), "resources/image/navigation/setup_gray.png"),
+    ("setup_purple", "outline/settings.svg", "#7719AA", (50, 50), "resources/image/navigation/setup_purple.png"),
+    ("exit_white", "outline/power.svg", "#FFFFFF", (30, 30), "resources/image/maintitlebar/exit_white.png"),
+    ("selectarea", "outline/arrow-autofit-width.svg", "#6B778D", (35, 35),
+     "resources/image/measurepage/selectarea.png"),
 ]
 
 
