@@ -13,6 +13,7 @@ class BottomWidget : public Widget
 {
     Q_OBJECT
 public:
+    static constexpr int kHeight = 380;
     static constexpr int kParameterListWidth = 270;
     static constexpr int kFileListWidth = 260;
 

@@ -3,6 +3,7 @@
 
 #include "Widget.h"
 
+class BottomWidget;
 class TopWidget;
 
 // Page 0 of the main window: the gauge and the curves above, the panels of
@@ -15,6 +16,8 @@ public:
 
     // The material-ratio curve is the one shown.
     bool isAbbottFirestoneMode() const { return abbottFirestoneMode; }
+    // Asked before a developer calibration; shows the reason when not.
+    bool isCalibrationAllowed();
 
 protected:
     void initData() override;
@@ -25,6 +28,7 @@ protected:
 
 private:
     TopWidget *topWidget = nullptr;
+    BottomWidget *bottomWidget = nullptr;
     bool abbottFirestoneMode = false;
 };
 
