@@ -419,6 +419,12 @@ void PlotsTest::materialRatioPlotsAreSquares()
     const int right = widget.width() - widget.amplitude()->geometry().right() - 1;
     QVERIFY(qAbs(left - between) <= 1 && qAbs(between - right) <= 1);
 
+    // Too narrow for two squares of its height: the squares shrink instead
+    // of widening the window.
+    widget.resize(400, 300);
+    QTRY_COMPARE(widget.amplitude()->size(), QSize(200, 200));
+    QCOMPARE(widget.width(), 400);
+
     // Empty curves leave the views as they are, however often they come.
     widget.setAbbottFirestoneData({}, {});
     const QCPRange keys = widget.abbottFirestone()->xAxis->range();

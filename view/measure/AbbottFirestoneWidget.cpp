@@ -64,7 +64,9 @@ void AbbottFirestoneWidget::setAmplitudeData(const QVector<double> &keys, const 
 
 void AbbottFirestoneWidget::resizeEvent(QResizeEvent *event)
 {
-    const int side = height();
+    // As high as the widget, unless two squares of that size would not fit
+    // its width: a fixed size wider than the widget would widen the window.
+    const int side = qMin(height(), width() / 2);
     abbottFirestonePlot->setFixedSize(side, side);
     amplitudePlot->setFixedSize(side, side);
     QWidget::resizeEvent(event);
