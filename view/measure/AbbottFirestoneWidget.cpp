@@ -2,7 +2,6 @@
 
 #include "CustomPlot.h"
 
-#include <QHBoxLayout>
 
 namespace {
 
@@ -18,15 +17,6 @@ AbbottFirestoneWidget::AbbottFirestoneWidget(QWidget *parent)
     amplitudePlot = new CustomPlot(this);
     amplitudePlot->setScaleFactors(1.03, 1.03);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(0);
-    layout->addStretch(40);
-    layout->addWidget(abbottFirestonePlot);
-    layout->addStretch(40);
-    layout->addWidget(amplitudePlot);
-    layout->addStretch(40);
 }
 
 void AbbottFirestoneWidget::setAbbottFirestoneLabels(const QString &xLabel, const QString &yLabel)
@@ -64,8 +54,12 @@ void AbbottFirestoneWidget::setAmplitudeData(const QVector<double> &keys, const 
 
 void AbbottFirestoneWidget::resizeEvent(QResizeEvent *event)
 {
-    const int side = height();
-    abbottFirestonePlot->setFixedSize(side, side);
-    amplitudePlot->setFixedSize(side, side);
+    // Placed by hand rather than by a layout: squares in a layout would make
+    // their size the widget's minimum and so widen the window.
+    const int side = qMin(height(), width() / 2);
+    const int gap = (width() - 2 * side) / 3;
+    const int top = (height() - side) / 2;
+    abbottFirestonePlot->setGeometry(gap, top, side, side);
+    amplitudePlot->setGeometry(2 * gap + side, top, side, side);
     QWidget::resizeEvent(event);
 }

@@ -7,7 +7,8 @@
 class CustomPlot;
 
 // The material-ratio curve and the amplitude-distribution curve side by side,
-// each in a square plot as high as the widget.
+// each in a square plot as high as the widget (or half its width, where that
+// is less), spaced evenly across its width.
 class AbbottFirestoneWidget : public QWidget
 {
 public:

@@ -13,6 +13,7 @@
 #include "ShapeRemovalWidget.h"
 #include "WavinessWidget.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -22,6 +23,22 @@ namespace {
 QVector<double> toVector(const QList<double> &list)
 {
     return QVector<double>(list.cbegin(), list.cend());
+}
+
+// Room a curve button keeps on either side of its text.
+constexpr int kButtonTextPadding = 6;
+constexpr int kSmallestButtonFont = 12;
+
+// Sets the text in the application font, smaller where a translation would
+// not fit the button's fixed width.
+void setFittingText(QPushButton *button, const QString &text)
+{
+    QFont font = GlobalData::instance()->font;
+    const int room = button->width() - 2 * kButtonTextPadding;
+    while (font.pixelSize() > kSmallestButtonFont && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    button->setFont(font);
+    button->setText(text);
 }
 
 QList<double> scaled(QList<double> samples, double factor)
@@ -126,11 +143,11 @@ void WaveformWidget::initStyle()
 void WaveformWidget::retranslateUi()
 {
     Language *language = Language::instance();
-    measurementCurveButton->setText(language->text("measurementCurve"));
-    shapeRemovalButton->setText(language->text("shapeRemoval"));
-    wavinessProfileButton->setText(language->text("wavinessProfile"));
-    roughnessProfileButton->setText(language->text("roughnessProfile"));
-    abbottFirestoneCurveButton->setText(language->text("abbottFirestoneCurve"));
+    setFittingText(measurementCurveButton, language->text("measurementCurve"));
+    setFittingText(shapeRemovalButton, language->text("shapeRemoval"));
+    setFittingText(wavinessProfileButton, language->text("wavinessProfile"));
+    setFittingText(roughnessProfileButton, language->text("roughnessProfile"));
+    setFittingText(abbottFirestoneCurveButton, language->text("abbottFirestoneCurve"));
     for (CustomPlot *plot : std::initializer_list<CustomPlot *>{measureWaveformWidget, roughnessWidget,
                                                                 shapeRemovalWidget, wavinessWidget})
         CustomPlot::setAxisLabel(plot->yAxis, "μm");
