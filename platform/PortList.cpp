@@ -8,7 +8,9 @@ namespace {
 
 QString &folderSetting()
 {
-    static QString folder = QStringLiteral("/tmp/orlimo-ports");
+    // Below the temporary folder, so a private TMPDIR gives a program, a
+    // simulator or a test a set of links of its own.
+    static QString folder = QDir::tempPath() + QStringLiteral("/orlimo-ports");
     return folder;
 }
 

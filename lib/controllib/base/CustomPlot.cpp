@@ -199,8 +199,7 @@ void CustomPlot::recordTap(QEvent *event)
             lastTap.invalidate();
         } else if (lastTap.isValid() && lastTap.elapsed() <= QApplication::doubleClickInterval()) {
             lastTap.invalidate();
-            rescaleWithMargins(xScaleFactor, yScaleFactor);
-            replot(QCustomPlot::rpRefreshHint);
+            onDoubleTap();
         } else {
             lastTap.start();
         }
@@ -284,6 +283,12 @@ void CustomPlot::paintEvent(QPaintEvent *event)
 {
     emit axisGlobalRectChanged(axisRect()->rect());
     QCustomPlot::paintEvent(event);
+}
+
+void CustomPlot::onDoubleTap()
+{
+    rescaleWithMargins(xScaleFactor, yScaleFactor);
+    replot(QCustomPlot::rpRefreshHint);
 }
 
 void CustomPlot::mouseDoubleClickEvent(QMouseEvent *event)

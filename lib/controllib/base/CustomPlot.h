@@ -38,6 +38,11 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // A double tap of one finger; fits the view.
+    virtual void onDoubleTap();
+    // Follows a touch for the double-tap recognition; a subclass that takes
+    // over touch updates passes them here.
+    void recordTap(QEvent *event);
 
     double xScaleFactor = 1.03;
     double yScaleFactor = 1.6;
@@ -57,7 +62,6 @@ protected:
 
 private:
     void setGraphCurve(int index, const QVector<double> &keys, const QVector<double> &values, const QColor &color);
-    void recordTap(QEvent *event);
 
     QPointF tapStart;
     bool tapMoved = false;

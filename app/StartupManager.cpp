@@ -1,0 +1,65 @@
+#include "StartupManager.h"
+
+#include "CalculateController.h"
+#include "FileController.h"
+#include "GlobalConfig.h"
+#include "GlobalData.h"
+#include "GlobalManager.h"
+#include "MainWidget.h"
+#include "NetworkController.h"
+#include "SqliteService.h"
+#include "UiUtilities.h"
+
+#include <QDir>
+
+void StartupManager::start()
+{
+    createDirectories();
+    GlobalConfig::instance()->initStyle();
+    initFont();
+    loadData();
+    createMainWindow();
+    startServices();
+}
+
+void StartupManager::createDirectories()
+{
+    const GlobalConfig *config = GlobalConfig::instance();
+    for (const QString &dir : {config->fileInfoDir, config->dataStorageDir}) {
+        if (!QDir(dir).exists())
+            QDir().mkpath(dir);
+    }
+}
+
+void StartupManager::initFont()
+{
+    GlobalData *data = GlobalData::instance();
+    loadApplicationFont(data->font, applicationFontPath, GlobalConfig::instance()->fontPixelSize);
+}
+
+void StartupManager::loadData()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    manager->fileController->loadSystemConfig();
+    manager->sqliteService->openDatabase();
+    // No view exists yet to redraw, so the list is set without its signal.
+    GlobalData::instance()->measureDataInfoList = manager->sqliteService->selectAllMeasureDataFileInfo();
+}
+
+void StartupManager::createMainWindow()
+{
+    GlobalData *data = GlobalData::instance();
+    auto *window = new MainWidget;
+    data->mainWidget = window;
+    window->init();
+    window->show();
+    data->noticeContainer.setParentWidget(window);
+    data->mainWindowRect = window->geometry();
+}
+
+void StartupManager::startServices()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    manager->networkController->init();
+    manager->calculateController->updateParameterNameList();
+}

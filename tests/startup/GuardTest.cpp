@@ -1,0 +1,106 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 30000;
+// What a second instance's -1 becomes as an exit status.
+constexpr int kRefusedExitCode = 255;
+
+}
+
+// The program as it is installed: a copy in a folder of its own with its file
+// index beside it, and a temporary folder of its own, so the instance key is
+// this test's alone.
+class GuardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void secondStartIsRefusedAndLeftoversAreCleared();
+
+private:
+    std::unique_ptr<QProcess> launch(const QString &workFolder);
+    void waitUntilRunning(QProcess &program, const QString &workFolder);
+
+    QTemporaryDir root;
+    QString program;
+    QProcessEnvironment environment;
+};
+
+void GuardTest::initTestCase()
+{
+    QVERIFY(root.isValid());
+    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("tmp"));
+    program = root.filePath("bin/Orlimo");
+    QVERIFY(QFile::copy(ORLIMO_PROGRAM, program));
+    environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", root.filePath("tmp"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+}
+
+std::unique_ptr<QProcess> GuardTest::launch(const QString &workFolder)
+{
+    QDir().mkpath(workFolder);
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(workFolder);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->start(program, QStringList());
+    return process;
+}
+
+void GuardTest::waitUntilRunning(QProcess &running, const QString &workFolder)
+{
+    QVERIFY(running.waitForStarted());
+    // The directories are made only after the guard was passed.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(workFolder + "/file/DataStorage").isDir(), kStartTimeoutMs);
+    QCOMPARE(running.state(), QProcess::Running);
+}
+
+void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
+{
+    const QString first = root.filePath("first");
+    std::unique_ptr<QProcess> running = launch(first);
+    waitUntilRunning(*running, first);
+
+    const QString second = root.filePath("second");
+    std::unique_ptr<QProcess> refused = launch(second);
+    QVERIFY(refused->waitForFinished(kStartTimeoutMs));
+    QCOMPARE(refused->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(refused->exitCode(), kRefusedExitCode);
+    QVERIFY(QDir(second).isEmpty());
+    QCOMPARE(running->state(), QProcess::Running);
+
+    // Killed: nothing of it runs any more, its segment is left behind.
+    running->kill();
+    QVERIFY(running->waitForFinished());
+    const QString afterKill = root.filePath("after-kill");
+    std::unique_ptr<QProcess> again = launch(afterKill);
+    waitUntilRunning(*again, afterKill);
+    again->kill();
+    QVERIFY(again->waitForFinished());
+
+    // An instance that ended normally leaves its segment behind as well.
+    QProcess holder;
+    holder.setProcessEnvironment(environment);
+    holder.start(QStringLiteral(SEGMENT_HOLDER), QStringList());
+    QVERIFY(holder.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(holder.exitCode(), 0);
+    const QString afterNormalEnd = root.filePath("after-normal-end");
+    std::unique_ptr<QProcess> last = launch(afterNormalEnd);
+    waitUntilRunning(*last, afterNormalEnd);
+    last->kill();
+    QVERIFY(last->waitForFinished());
+}
+
+QTEST_GUILESS_MAIN(GuardTest)
+#include "GuardTest.moc"

@@ -1,0 +1,6 @@
+#include "RoughnessWidget.h"
+
+RoughnessWidget::RoughnessWidget(QWidget *parent)
+    : CustomPlot(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "ShapeRemovalWidget.h"
+
+ShapeRemovalWidget::ShapeRemovalWidget(QWidget *parent)
+    : CustomPlot(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "WavinessWidget.h"
+
+WavinessWidget::WavinessWidget(QWidget *parent)
+    : CustomPlot(parent)
+{
+}
