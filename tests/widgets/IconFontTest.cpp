@@ -1,6 +1,6 @@
 #include "IconFont.h"
 
-#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QtTest>
 
@@ -42,6 +42,7 @@ void IconFontTest::everyGlyphDrawsPixels()
     QCOMPARE(icons->font.family(), QString("Orlimo Icons"));
     QCOMPARE(icons->glyphs.size(), 22);
     for (auto it = icons->glyphs.cbegin(); it != icons->glyphs.cend(); ++it) {
+        QVERIFY2(QFontMetrics(icons->font).inFontUcs4(uint(it.value())), qPrintable(it.key()));
         const QImage image = icons->iconPixmap(Qt::black, it.value(), 40, 48, 48, Qt::AlignCenter).toImage();
         int inked = 0;
         for (int y = 0; y < image.height(); ++y)

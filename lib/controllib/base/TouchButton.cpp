@@ -36,9 +36,11 @@ const Look looks[] = {
      "QPushButton{ border:0px; background-color:#E6E6E6; padding-left: 4px; padding-top: 4px;}"},
 };
 
+// The mouse events a platform makes from a touch that this button already
+// handled; Qt itself only synthesises them for touches nobody accepted.
 bool synthesised(const QMouseEvent *event)
 {
-    return event->source() != Qt::MouseEventNotSynthesized;
+    return event->source() == Qt::MouseEventSynthesizedBySystem;
 }
 
 }

@@ -64,7 +64,7 @@ void SensorIndicator::setValue(double value)
 
 void SensorIndicator::setStyle(int style)
 {
-    this->style = style;
+    paintStyle = style;
     update();
 }
 
@@ -97,7 +97,7 @@ void SensorIndicator::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    switch (style) {
+    switch (paintStyle) {
     case Ruled:
         drawStyle1(painter);
         break;

@@ -45,7 +45,7 @@ private:
     void drawFramedScale(QPainter &painter, int minorTickStart, double labelLeft);
     double fillFraction() const;
 
-    int style = Ruled;
+    int paintStyle = Ruled;
     double scale = 0.0;
     QPointF origin;
     double minValue = -500.0;
