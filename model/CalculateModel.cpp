@@ -127,11 +127,12 @@ void CalculateModel::loadSamples(ParaRecord &record, const QList<double> &sample
 void CalculateModel::readResults(const ParaRecord &record, CalculateResult &result)
 {
     clearCurves(result);
-    if (!record.Valid) {
-        markUnmeasured(result.parameters);
-        markUnmeasured(result.abbottParameters);
+    // Every value shown comes from this evaluation: a row it does not fill,
+    // for one read from a file with damaged ids, shows no stored value.
+    markUnmeasured(result.parameters);
+    markUnmeasured(result.abbottParameters);
+    if (!record.Valid)
         return;
-    }
     const int capacity = record.Capacity;
     copyCurve(record.FormArray, capacity, result.shapeRemovalDataList_y, result.shapeRemovalDataList_x);
     copyCurve(record.WArray, capacity, result.wavinessDataList_y, result.wavinessDataList_x);

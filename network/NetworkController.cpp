@@ -57,6 +57,11 @@ void NetworkController::init()
         qDebug() << "测量中执行机无应答";
         declareUnitSilent();
     });
+    connect(returnWatchdogTimer, &QTimer::timeout, this, [this] {
+        qDebug() << "未收到回程结束报告";
+        setMoterMoveStatus(false);
+        endRunIfReportLost();
+    });
 }
 
 void NetworkController::createTimers()
@@ -76,6 +81,9 @@ void NetworkController::createTimers()
     traverseWatchdogTimer = new QTimer(this);
     traverseWatchdogTimer->setSingleShot(true);
     traverseWatchdogTimer->setInterval(intervals.traverseSilenceMs);
+    returnWatchdogTimer = new QTimer(this);
+    returnWatchdogTimer->setSingleShot(true);
+    returnWatchdogTimer->setInterval(intervals.returnWaitMs);
 }
 
 NetworkModel *NetworkController::activeModel() const
@@ -140,7 +148,9 @@ void NetworkController::connectCandidate(NetworkModel *model)
         if (model == activeNetworkModel)
             onNetworkConnectStatusChanged(status);
     });
-    connect(model, &NetworkModel::heartBeatRecved, this, [this, model] { onCandidateHeartBeat(model); });
+    connect(model, &NetworkModel::heartBeatRecved, this, [this, model] {
+        onCandidateHeartBeat(model);
+    });
     relayFromLink(model, &NetworkModel::broadcastRecved, &NetworkController::onBroadcastRecved);
     relayFromLink(model, &NetworkModel::motorStatusUpdateRecved, &NetworkController::onMotorStatusUpdateRecved);
     relayFromLink(model, &NetworkModel::startMeasurementRecved, &NetworkController::onStartMeasurementRecved);
@@ -246,7 +256,7 @@ void NetworkController::setNetworkConnectStatus(bool status)
     } else {
         heartBeatTimer->stop();
         getNeedlePositionTimer->stop();
-        if (moterMeasureStatus || recvMeasureResultStatus) {
+        if (moterMeasureStatus || recvMeasureResultStatus || awaitingCompletionReport) {
             endRunWithoutProfile();
             showKeyedNotice("measureFail", kNoticeError);
         }
@@ -288,6 +298,7 @@ void NetworkController::setSnMatchStatus(bool status)
 void NetworkController::setMoterMoveStatus(bool status)
 {
     assignFlag(moterMoveStatus, status, &NetworkController::moterMoveStatusChanged);
+    followReturn();
 }
 
 void NetworkController::setMoterMeasureStatus(bool status)
@@ -297,6 +308,15 @@ void NetworkController::setMoterMeasureStatus(bool status)
         traverseWatchdogTimer->start();
     else
         traverseWatchdogTimer->stop();
+    followReturn();
+}
+
+void NetworkController::followReturn()
+{
+    if (!moterMoveStatus || moterMeasureStatus)
+        returnWatchdogTimer->stop();
+    else if (!returnWatchdogTimer->isActive())
+        returnWatchdogTimer->start();
 }
 
 void NetworkController::setRecvMeasureResultStatus(bool status)
@@ -387,18 +407,20 @@ void NetworkController::sendStopMeasurement()
 void NetworkController::requestCurrentPackage()
 {
     if (activeNetworkModel)
-        activeNetworkModel->sendGetOnePacket(quint16(currentPackage));
+        activeNetworkModel->sendGetOnePacket(quint16(profile.currentPackage()));
 }
 
 void NetworkController::onStartMeasurementRecved(uchar value)
 {
     switch (value) {
     case Started:
+        awaitingCompletionReport = true;
         setMoterMoveStatus(true);
         setMoterMeasureStatus(true);
         showKeyedNotice(runPurpose == 1 ? "startCalibration" : "startMeasurement", kNoticeSuccess);
         break;
     case Measuring:
+        awaitingCompletionReport = true;
         setMoterMoveStatus(true);
         setMoterMeasureStatus(true);
         showKeyedNotice("measuring", kNoticeSuccess);
@@ -406,6 +428,9 @@ void NetworkController::onStartMeasurementRecved(uchar value)
     case Returning:
         setMoterMoveStatus(true);
         setMoterMeasureStatus(false);
+        // The return is timed from its own start, not from the end of the
+        // traverse.
+        returnWatchdogTimer->start();
         showKeyedNotice("returning", kNoticeSuccess);
         break;
     default:
@@ -421,8 +446,8 @@ void NetworkController::onRealTimeDataRecved(QList<double> dataList)
 void NetworkController::onMeasurementCompletedRecved(quint32 total, uchar type, quint16 size)
 {
     Q_UNUSED(type)
-    const quint64 packages = size == 0 ? 0 : (quint64(total) + size - 1) / size;
-    if (total == 0 || packages == 0 || packages > quint64(kMaxPackages)) {
+    awaitingCompletionReport = false;
+    if (!profile.begin(total, size)) {
         qDebug() << "测量完成报告无法取数：" << total << size;
         endRunWithoutProfile();
         showKeyedNotice("measureFail", kNoticeError);
@@ -430,13 +455,6 @@ void NetworkController::onMeasurementCompletedRecved(quint32 total, uchar type, 
     }
     setMoterMeasureStatus(false);
     setRecvMeasureResultStatus(true);
-    packageSize = size;
-    totalNumber = total;
-    currentPackage = 0;
-    packageNumber = int(packages);
-    // The previous profile goes now, before a package of the new one can be
-    // taken for it.
-    sampleList().clear();
     restartPackageTimer();
     requestCurrentPackage();
 }
@@ -445,28 +463,26 @@ void NetworkController::onDataRecved(QList<double> dataList, int currentPackageN
 {
     if (dataList.isEmpty())
         return;
-    qDebug() << "收到第" << currentPackageNumber << "包数据" << "  当前包数据总长度为：" << dataList.size();
-    QList<double> &samples = sampleList();
+    qDebug() << "收到第" << currentPackageNumber << "包数据"
+             << "  当前包数据总长度为：" << dataList.size();
     // Late duplicates and packages after the end of a fetch would otherwise
     // corrupt the profile or complete it a second time.
-    if (!recvMeasureResultStatus || currentPackageNumber != currentPackage) {
-        qDebug() << "忽略第" << currentPackageNumber << "包数据，等待第" << currentPackage << "包";
+    const ProfileAssembler::Outcome outcome = profile.add(dataList, currentPackageNumber);
+    if (outcome == ProfileAssembler::Outcome::Ignored) {
+        qDebug() << "忽略第" << currentPackageNumber << "包数据，等待第" << profile.currentPackage() << "包";
         return;
     }
-    for (const double sample : qAsConst(dataList)) {
-        if (quint32(samples.size()) >= totalNumber)
-            break;
-        samples.append(sample);
-    }
-    currentPackage = currentPackageNumber + 1;
-    qDebug() << "当前已接收到的数据长度:" << samples.size();
+    qDebug() << "当前已接收到的数据长度:" << profile.sampleCount();
 
-    if (quint32(samples.size()) == totalNumber) {
+    switch (outcome) {
+    case ProfileAssembler::Outcome::Complete:
         completeFetch();
-    } else if (currentPackage >= packageNumber) {
-        qDebug() << "全部数据包已接收，数据长度不足：" << samples.size() << totalNumber;
+        break;
+    case ProfileAssembler::Outcome::Short:
+        qDebug() << "全部数据包已接收，数据长度不足：" << profile.sampleCount() << profile.totalNumber();
         failFetch();
-    } else {
+        break;
+    default:
         restartPackageTimer();
         requestCurrentPackage();
     }
@@ -482,11 +498,14 @@ void NetworkController::stopFetch()
 {
     getOnePacketTimer->stop();
     getOnePacketTimeoutTimes = 0;
+    profile.clear();
 }
 
 void NetworkController::completeFetch()
 {
     GlobalData *data = GlobalData::instance();
+    // The profile on show, and its evaluation, give way only to a whole one.
+    sampleList() = profile.takeProfile();
     stopFetch();
     setRecvMeasureResultStatus(false);
     data->measurePurpose = std::exchange(runPurpose, 0);
@@ -522,14 +541,15 @@ void NetworkController::onGetOnePacketTimerTimeout()
         failFetch();
         return;
     }
-    qDebug() << "currentPackage: " << currentPackage << " packageNumber: " << packageNumber;
-    qDebug() << "超时：请求重新获取第" << currentPackage << "包数据";
+    qDebug() << "currentPackage: " << profile.currentPackage() << " packageNumber: " << profile.packageNumber();
+    qDebug() << "超时：请求重新获取第" << profile.currentPackage() << "包数据";
     requestCurrentPackage();
 }
 
 void NetworkController::endRunWithoutProfile()
 {
     stopFetch();
+    awaitingCompletionReport = false;
     setMoterMeasureStatus(false);
     setRecvMeasureResultStatus(false);
     setCalibrationStatus(false);
@@ -537,10 +557,20 @@ void NetworkController::endRunWithoutProfile()
     GlobalData::instance()->measurePurpose = 0;
 }
 
+void NetworkController::endRunIfReportLost()
+{
+    if (!awaitingCompletionReport)
+        return;
+    qDebug() << "未收到测量完成报告";
+    endRunWithoutProfile();
+    showKeyedNotice("measureFail", kNoticeError);
+}
+
 void NetworkController::onEndOfReturnRecved()
 {
     setMoterMoveStatus(false);
     printStatus();
+    endRunIfReportLost();
     showKeyedNotice("automaticReturnEnd", kNoticeSuccess);
     emit calibrationAccomplish();
 }
@@ -718,7 +748,7 @@ void NetworkController::requestExecutingMachineDataCount()
 
 bool NetworkController::requestExecutingMachineData(int index)
 {
-    if (index < 0 || index > 0xFFFF) {
+    if (index < 1 || index > 0xFFFF) {
         qDebug() << "记录序号超出范围：" << index;
         return false;
     }

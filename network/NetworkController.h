@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataSave.h"
+#include "ProfileAssembler.h"
 
 #include <QList>
 #include <QObject>
@@ -19,8 +20,7 @@ class NetworkController : public QObject
 
 public:
     // The periods the product runs with; tests shorten them before init().
-    struct Intervals
-    {
+    struct Intervals {
         int probeMs = 2000;
         int heartBeatMs = 5000;
         int packageTimeoutMs = 4000;
@@ -31,6 +31,10 @@ public:
         // samples, so this has to outlast the longest traverse at the
         // slowest speed.
         int traverseSilenceMs = 60000;
+        // The longest the drive may move without measuring before the end of
+        // its return is taken as lost: a return at the slowest speed is no
+        // longer than the traverse.
+        int returnWaitMs = 60000;
     };
 
     // A unit that lets this many heartbeats, or package requests, in a row go
@@ -38,8 +42,6 @@ public:
     static constexpr int kMaxUnansweredRequests = 3;
     // Package time-outs in a row after which a fetch gives up.
     static constexpr int kMaxPackageTimeouts = 60;
-    // Package numbers travel as 16-bit values.
-    static constexpr int kMaxPackages = 65536;
     static constexpr int kBaudRate = 921600;
 
     explicit NetworkController(QObject *parent = nullptr);
@@ -65,7 +67,8 @@ public:
     void requestConfirmNeedlePosition();
     void requestNeedlePosition();
     void requestExecutingMachineDataCount();
-    // Refuses an index that does not fit the 16 bits of the request.
+    // Records are numbered from 1; refuses a number that names none or does
+    // not fit the 16 bits of the request.
     bool requestExecutingMachineData(int index);
 
     void setNetworkConnectStatus(bool status);
@@ -145,8 +148,7 @@ private:
     void createTimers();
     void openCandidate(const QString &portName, int baudRate);
     void connectCandidate(NetworkModel *model);
-    template <typename Signal, typename Slot>
-    void relayFromLink(NetworkModel *model, Signal signal, Slot slot);
+    template <typename Signal, typename Slot> void relayFromLink(NetworkModel *model, Signal signal, Slot slot);
     void onCandidateHeartBeat(NetworkModel *model);
     void deleteCandidates(const NetworkModel *keep);
     void dropActiveModel();
@@ -160,14 +162,17 @@ private:
     // A run that ends before its profile is in: nothing of it may be taken
     // for a calibration later.
     void endRunWithoutProfile();
+    // A traverse that ended without its completion report has no profile
+    // to fetch; its run is over once the unit is seen returning home.
+    void endRunIfReportLost();
+    // The drive moving without measuring is a return, whose end is waited
+    // for no longer than a return may take.
+    void followReturn();
     void setCurrentCalibrationStatus(bool status);
     // These flags announce every assignment, changed or not.
     void assignFlag(bool &flag, bool status, void (NetworkController::*changed)(bool));
 
-    quint32 totalNumber = 0;
-    int packageSize = 0;
-    int packageNumber = 0;
-    int currentPackage = 0;
+    ProfileAssembler profile;
     int heartBeatTimeoutTimes = 0;
     QTimer *heartBeatTimer = nullptr;
     int getOnePacketTimeoutTimes = 0;
@@ -176,6 +181,7 @@ private:
     QTimer *autoConnectPortTimer = nullptr;
     QTimer *factorAcknowledgeTimer = nullptr;
     QTimer *traverseWatchdogTimer = nullptr;
+    QTimer *returnWatchdogTimer = nullptr;
     // Package time-outs in a row without any frame from the unit. Unlike
     // getOnePacketTimeoutTimes, a package with the wrong number, or an empty
     // one, still proves the unit alive.
@@ -189,4 +195,6 @@ private:
     // shared purpose stays 0 until this run's profile is in, so no other
     // evaluation meanwhile is taken for the calibration.
     int runPurpose = 0;
+    // The unit has reported a traverse started and not yet its completion.
+    bool awaitingCompletionReport = false;
 };

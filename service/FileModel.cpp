@@ -312,8 +312,13 @@ bool FileModel::loadMeasurementFile(MeasureDataFile &file, const QString &path) 
     const std::optional<QJsonObject> root = readObject(path);
     if (!root)
         return false;
+    const QJsonObject result = root->value(calcutateResultKey).toObject();
+    // A profile with a sample that is no number can be neither evaluated nor
+    // drawn; opening it would show a measurement that does not exist.
+    if (holdsNonFinite(result.value("measureDataList").toVariant()))
+        return false;
     file.measureDataInfo = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject());
-    file.calcutateResult = jsonToCalculateResult(root->value(calcutateResultKey).toObject());
+    file.calcutateResult = jsonToCalculateResult(result);
     return true;
 }
 

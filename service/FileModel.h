@@ -27,8 +27,8 @@ public:
     // disk and return false when it could not be; a failed write leaves an
     // earlier file untouched.
     bool saveMeasurementFile(const MeasureDataFile &file, const QString &path) const;
-    // False, with the record untouched, when the file is missing, unreadable
-    // or not a JSON object. A loaded record's calculate range is the whole
+    // False, with the record untouched, when the file is missing, unreadable,
+    // not a JSON object or holds a sample that is not a finite number. A loaded record's calculate range is the whole
     // profile.
     bool loadMeasurementFile(MeasureDataFile &file, const QString &path) const;
 

@@ -13,7 +13,8 @@
 
 namespace {
 // GBK bytes of the library's unit texts.
-const char kMicrometre[] = "\xA6\xCC" "m";
+const char kMicrometre[] = "\xA6\xCC"
+                           "m";
 const char kMicroInch[] = "\xA6\xCC\xA1\xE5";
 
 struct Curve {
@@ -236,7 +237,12 @@ void CalculateModelTest::readsCurvesAndMergesValuesById()
     setResult(record.Results[KAVRIX_MR_FIRST + 39], 42.0, "42.000");
 
     CalculateResult result;
-    result.parameters = {entry(0, "Ra75"), entry(4, "Rp"), entry(15, "PPI")};
+    // The last entry's id is out of order, as a damaged file leaves it: the
+    // evaluation fills no value into it, so none read before may stay.
+    ParameterEntry stale = entry(2, "Rq");
+    stale.value1 = 12345.0;
+    stale.valueAndUnit1 = QString::fromUtf8("12345.000 μm");
+    result.parameters = {entry(0, "Ra75"), entry(4, "Rp"), entry(15, "PPI"), stale};
     result.abbottParameters = {entry(39, "Rdc(9)")};
     result.roughnessDataList_y = {99.0};
     CalculateModel::readResults(record, result);
@@ -258,6 +264,9 @@ void CalculateModelTest::readsCurvesAndMergesValuesById()
     QCOMPARE(result.parameters.at(1).value1, 2.5);
     // Slot 15 holds the reset result; the unfilled slot 1 went to no entry.
     QCOMPARE(result.parameters.at(2).value1, 0.0);
+    QCOMPARE(result.parameters.at(3).paraName, QString("Rq"));
+    QCOMPARE(result.parameters.at(3).value1, 0.0);
+    QCOMPARE(result.parameters.at(3).valueAndUnit1, QString("--"));
     QCOMPARE(result.abbottParameters.at(0).valueAndUnit1, QString::fromUtf8("42.000 μm"));
 }
 
@@ -290,14 +299,15 @@ void CalculateModelTest::rejectedEvaluationShowsNoValues()
 
 void CalculateModelTest::buildsEntriesFromTheNameTable()
 {
-    static const char *const jis82[] = {"Ra75", "Rq", "", "", "Rp", "Rv", "", "", "Rt", "",
-                                        "S", "", "", "", "R3z", "PPI", "", "", ""};
+    static const char *const jis82[] = {"Ra75", "Rq", "", "", "Rp",  "Rv",  "", "", "Rt", "",
+                                        "S",    "",   "", "", "R3z", "PPI", "", "", ""};
     static char materialRatio[KAVRIX_MR_COUNT][16];
     auto info = std::make_unique<Info>();
     std::memset(info.get(), 0, sizeof(Info));
     for (int slot = 0; slot < KAVRIX_R_COUNT; ++slot)
         info->AllParmName[0][0][slot] = jis82[slot];
-    info->AllParmName[0][2][11] = "R\xA6\xA4" "a";
+    info->AllParmName[0][2][11] = "R\xA6\xA4"
+                                  "a";
     for (int slot = 0; slot < KAVRIX_MR_COUNT; ++slot) {
         std::snprintf(materialRatio[slot], sizeof materialRatio[slot], "Mr%d", slot);
         info->AllParmName[3][2][slot] = materialRatio[slot];

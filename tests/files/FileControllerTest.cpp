@@ -10,6 +10,9 @@
 
 #include <QDate>
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -57,6 +60,7 @@ private slots:
     void openEvaluatesUnderTheFileSettings();
     void unreadableFileLeavesMeasurement_data();
     void unreadableFileLeavesMeasurement();
+    void openShowsOnlyEvaluatedValues();
     void exportsReportFailure();
     void configFactorRule_data();
     void configFactorRule();
@@ -487,6 +491,15 @@ void FileControllerTest::unreadableFileLeavesMeasurement_data()
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("truncated") << QByteArray("{\"calcutateResult\": {\"measureDataList\": [1,") << true;
+    // Numeric texts are read as numbers; these read as no finite number.
+    const QByteArray start(
+        "{\"measureDataInfo\": {\"calculateStandard\": 2}, \"calcutateResult\": {\"measureDataList\": [4, ");
+    QTest::newRow("not a number") << start + "\"nan\", 6]}}" << true;
+    QTest::newRow("infinite") << start + "\"inf\", 6]}}" << true;
+    QTest::newRow("minus infinite") << start + "\"-inf\", 6]}}" << true;
+    QTest::newRow("text beyond double") << start + "\"1e999\", 6]}}" << true;
+    // Qt's JSON parser refuses the whole document.
+    QTest::newRow("number beyond double") << start + "1e999, 6]}}" << true;
 }
 
 void FileControllerTest::unreadableFileLeavesMeasurement()
@@ -502,6 +515,37 @@ void FileControllerTest::unreadableFileLeavesMeasurement()
     QCOMPARE(data->calcutateResult.measureDataList, (QList<double>{1, 2, 3}));
     QCOMPARE(data->settingsData.calculateStandard, 9);
     QCOMPARE(QFile::exists(dataPath("bad")), exists);
+}
+
+void FileControllerTest::openShowsOnlyEvaluatedValues()
+{
+    QJsonArray samples;
+    for (int i = 0; i < 400; ++i)
+        samples.append(1000.0 * std::sin(i * 0.1));
+    const QJsonObject result{{"measureDataList", samples},
+                             {"idList", true},
+                             {"paraNameList", QJsonArray{"Ra", "Rq", "Rz"}},
+                             {"value1List", QJsonArray{0.5, 12345, 3}},
+                             {"valueAndUnit1List", QJsonArray{"0.500 μm", "12345.000 μm", "3.000 μm"}}};
+    const QJsonObject info{{"calculateStandard", 2}, {"shapeRemoval", 1},   {"waveFilter", 1},
+                           {"cutoffWavelengthC", 3}, {"samplingLength", 1}, {"samplingNumber", 4}};
+    writeFile(dataPath("damaged ids"),
+              QJsonDocument(QJsonObject{{"calcutateResult", result}, {"measureDataInfo", info}}).toJson());
+    GlobalData *data = GlobalData::instance();
+    CalculateModel calculator;
+    connect(data, &GlobalData::calculateRangeChanged, &calculator, &CalculateModel::calculate);
+    QVERIFY(controller->openMeasurementFile("damaged ids"));
+
+    QVERIFY(data->stPara.Valid);
+    const QList<ParameterEntry> &rows = data->calcutateResult.parameters;
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows.at(0).valueAndUnit1 != "--");
+    QVERIFY(rows.at(0).valueAndUnit1 != QString::fromUtf8("0.500 μm"));
+    for (int i = 1; i < rows.size(); ++i) {
+        QCOMPARE(rows.at(i).value1, 0.0);
+        QCOMPARE(rows.at(i).valueAndUnit1, QString("--"));
+        QCOMPARE(rows.at(i).valueAndUnit2, QString("--"));
+    }
 }
 
 void FileControllerTest::exportsReportFailure()

@@ -17,5 +17,7 @@ inline NetworkController::Intervals shortIntervals()
     // Well above the units' pauses between live samples and before the
     // first of them.
     intervals.traverseSilenceMs = 1000;
+    // Well above the units' returns, so only a lost end of return runs it out.
+    intervals.returnWaitMs = 1500;
     return intervals;
 }

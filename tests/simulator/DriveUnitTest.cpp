@@ -5,6 +5,7 @@
 #include "NetworkModel.h"
 #include "PortList.h"
 #include "ProfileGenerator.h"
+#include "ProtocolIds.h"
 #include "PseudoTerminal.h"
 #include "UnitLoopback.h"
 
@@ -30,8 +31,7 @@ DriveUnit::Timing fastTiming()
 
 // A unit in this process and a link to it over the loopback transport, with
 // the send pacing of the real link.
-struct LoopbackRig
-{
+struct LoopbackRig {
     LoopbackRig()
     {
         unit.setTiming(fastTiming());
@@ -63,6 +63,11 @@ private slots:
     void measurementRunDeliversTheWholeProfile_data();
     void measurementRunDeliversTheWholeProfile();
     void silentUnitAnswersNothing();
+    void recordsCountFromOne_data();
+    void recordsCountFromOne();
+    void frameEventsStrikeAtTheirFrame_data();
+    void frameEventsStrikeAtTheirFrame();
+    void startIgnoredOrTraverseFailed();
     void profileLooksMeasured();
     void profileCrossesARealTerminal();
     void programAnnouncesItsPortAndAnswers();
@@ -100,7 +105,7 @@ void DriveUnitTest::answersTheLinkCommands()
     rig.model.sendRequestNeedlePosition();
     rig.model.sendConfirmNeedlePosition();
     rig.model.sendGetExecutingMachineDataCount();
-    rig.model.sendGetExecutingMachineData(1);
+    rig.model.sendGetExecutingMachineData(2);
     rig.model.sendBroadcast();
     QTRY_COMPARE(broadcast.size(), 1);
 
@@ -188,8 +193,9 @@ void DriveUnitTest::measurementRunDeliversTheWholeProfile()
     beforeFetch.loseEvery = 0;
     beforeFetch.badCrcEvery = 0;
     rig.unit.line()->setFaults(beforeFetch);
-    connect(&rig.model, &NetworkModel::measurementCompletedRecved, &rig.unit,
-            [&rig, faults] { rig.unit.line()->setFaults(faults); });
+    connect(&rig.model, &NetworkModel::measurementCompletedRecved, &rig.unit, [&rig, faults] {
+        rig.unit.line()->setFaults(faults);
+    });
     ProfileFetcher fetcher(&rig.model);
     QSignalSpy progress(&rig.model, &NetworkModel::startMeasurementRecved);
     QSignalSpy live(&rig.model, &NetworkModel::realTimeDataRecved);
@@ -220,6 +226,114 @@ void DriveUnitTest::silentUnitAnswersNothing()
     rig.unit.line()->setSilent(false);
     rig.model.sendHeartBeat();
     QTRY_COMPARE(beats.size(), 1);
+}
+
+void DriveUnitTest::recordsCountFromOne_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("element");
+    QTest::newRow("first") << 1 << 0;
+    QTest::newRow("last") << 6 << 5;
+    QTest::newRow("none before the first") << 0 << -1;
+    QTest::newRow("none after the last") << 7 << -1;
+}
+
+void DriveUnitTest::recordsCountFromOne()
+{
+    QFETCH(int, number);
+    QFETCH(int, element);
+    LoopbackRig rig;
+    QSignalSpy record(&rig.model, &NetworkModel::getExecutingMachineData);
+    QSignalSpy fence(&rig.model, &NetworkModel::broadcastRecved);
+    rig.model.sendGetExecutingMachineData(quint16(number));
+    // The unit answers in order, so its answer comes before the fence's.
+    rig.model.sendBroadcast();
+    QTRY_COMPARE(fence.size(), 1);
+    QCOMPARE(rig.unit.storedRecords().size(), 6);
+    if (element < 0) {
+        QCOMPARE(record.size(), 0);
+        return;
+    }
+    QCOMPARE(record.size(), 1);
+    QCOMPARE(record.at(0).at(0).value<DATA_SAVE>().wordValues[0], rig.unit.storedRecords().at(element).wordValues[0]);
+}
+
+void DriveUnitTest::frameEventsStrikeAtTheirFrame_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("replies");
+    QTest::addColumn<bool>("answersLater");
+    QTest::addColumn<int>("vanishing");
+    QTest::newRow("second reply dropped") << "drop" << 3 << true << 0;
+    QTest::newRow("second reply damaged") << "damage" << 3 << true << 0;
+    QTest::newRow("silent after the second reply") << "silent" << 2 << false << 0;
+    QTest::newRow("vanishing after the second reply") << "vanish" << 4 << true << 1;
+}
+
+void DriveUnitTest::frameEventsStrikeAtTheirFrame()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, replies);
+    QFETCH(bool, answersLater);
+    QFETCH(int, vanishing);
+    LoopbackRig rig;
+    const FrameEvent secondReply{FunctionType::HeartBeat, 2};
+    LineFaults faults;
+    if (fault == "drop")
+        faults.drop = secondReply;
+    else if (fault == "damage")
+        faults.damage = secondReply;
+    else if (fault == "silent")
+        faults.silentAfter = secondReply;
+    else
+        faults.vanishAfter = secondReply;
+    rig.unit.line()->setFaults(faults);
+    QSignalSpy beats(&rig.model, &NetworkModel::heartBeatRecved);
+    QSignalSpy gone(rig.unit.line(), &FaultyLine::vanishing);
+    QSignalSpy fence(&rig.model, &NetworkModel::broadcastRecved);
+    // Frames of another kind do not count towards the second heartbeat reply.
+    rig.model.sendBroadcast();
+    for (int i = 0; i < 4; ++i)
+        rig.model.sendHeartBeat();
+    rig.model.sendBroadcast();
+    if (answersLater) {
+        QTRY_COMPARE(fence.size(), 2);
+    } else {
+        QTRY_COMPARE(beats.size(), replies);
+        QTest::qWait(300);
+        QCOMPARE(fence.size(), 1);
+    }
+    QCOMPARE(beats.size(), replies);
+    QCOMPARE(gone.size(), vanishing);
+}
+
+void DriveUnitTest::startIgnoredOrTraverseFailed()
+{
+    LoopbackRig rig;
+    QSignalSpy progress(&rig.model, &NetworkModel::startMeasurementRecved);
+    QSignalSpy completed(&rig.model, &NetworkModel::measurementCompletedRecved);
+    QSignalSpy speedError(&rig.model, &NetworkModel::motorSpeedErrorRecved);
+    QSignalSpy endOfReturn(&rig.model, &NetworkModel::endOfReturnRecved);
+    QSignalSpy fence(&rig.model, &NetworkModel::broadcastRecved);
+    rig.unit.setIgnoreStart(true);
+    rig.model.sendStartMeasurement();
+    rig.model.sendBroadcast();
+    QTRY_COMPARE(fence.size(), 1);
+    QCOMPARE(progress.size(), 0);
+
+    rig.unit.setIgnoreStart(false);
+    rig.unit.setMotorSpeedError(true);
+    rig.model.sendStartMeasurement();
+    QTRY_COMPARE(speedError.size(), 1);
+    QList<int> values;
+    for (const auto &arguments : progress)
+        values.append(arguments.at(0).value<uchar>());
+    QCOMPARE(values, (QList<int>{0, 1}));
+    // The drive stays where it stopped: no profile, no return.
+    QTest::qWait(2 * (fastTiming().traverseMs + fastTiming().returnMs));
+    QCOMPARE(completed.size(), 0);
+    QCOMPARE(endOfReturn.size(), 0);
+    QCOMPARE(progress.size(), 2);
 }
 
 void DriveUnitTest::profileLooksMeasured()
@@ -286,7 +400,8 @@ void DriveUnitTest::programAnnouncesItsPortAndAnswers()
     QProcess simulator;
     simulator.setProgram(QStringLiteral(SIMULATOR_PROGRAM));
     const QString name = QStringLiteral("test-%1").arg(QCoreApplication::applicationPid());
-    simulator.setArguments({"--name", name, "--serial", "PROC42", "--split"});
+    // The program goes away by itself after its second heartbeat reply.
+    simulator.setArguments({"--name", name, "--serial", "PROC42", "--split", "--vanish-after-frame", "heartbeat:2"});
     simulator.start();
     QVERIFY(simulator.waitForStarted());
     QTRY_VERIFY(simulator.canReadLine());
@@ -303,14 +418,20 @@ void DriveUnitTest::programAnnouncesItsPortAndAnswers()
     QTRY_COMPARE(serial.size(), 1);
     QCOMPARE(serial.at(0).at(0).toString(), QString("PROC42"));
 
-    simulator.terminate();
-    QVERIFY(simulator.waitForFinished());
+    model.sendHeartBeat();
+    QTRY_COMPARE_WITH_TIMEOUT(simulator.state(), QProcess::NotRunning, 10000);
     QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(simulator.exitCode(), 0);
     QVERIFY(!PortList::availablePortNames().contains(announced));
     QVERIFY(!model.isSerialPortAvailable());
     PortList::setAnnounceFolder(announceFolder.path());
-}
 
+    QProcess refused;
+    refused.start(QStringLiteral(SIMULATOR_PROGRAM), {"--name", name, "--drop-report", "nonsense:2"});
+    QVERIFY(refused.waitForFinished());
+    QCOMPARE(refused.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(refused.exitCode(), 1);
+}
 
 QTEST_GUILESS_MAIN(DriveUnitTest)
 #include "DriveUnitTest.moc"

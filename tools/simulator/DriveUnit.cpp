@@ -113,7 +113,9 @@ DriveUnit::DriveUnit(QObject *parent)
     connect(startTimer, &QTimer::timeout, this, &DriveUnit::startTraverse);
     connect(liveTimer, &QTimer::timeout, this, &DriveUnit::sendLiveSamples);
     connect(traverseTimer, &QTimer::timeout, this, &DriveUnit::finishTraverse);
-    connect(returnTimer, &QTimer::timeout, this, [this] { report(FunctionType::EndOfReturn); });
+    connect(returnTimer, &QTimer::timeout, this, [this] {
+        report(FunctionType::EndOfReturn);
+    });
     connect(calibrationTimer, &QTimer::timeout, this, [this] {
         calibrated = true;
         report(FunctionType::CalibrationSpeedComplete, QByteArray(1, char(kSpeedAfterCalibration)));
@@ -127,8 +129,8 @@ void DriveUnit::receive(const QByteArray &bytes)
     for (const QByteArray &candidate : candidates) {
         ProtocolFrame frame;
         parseFrame(frame, candidate);
-        const bool addressed = (frame.companyCode == kCompanyCode && frame.productCode == kProductCode)
-            || (frame.companyCode == kBroadcastCode && frame.productCode == kBroadcastCode);
+        const bool addressed = (frame.companyCode == kCompanyCode && frame.productCode == kProductCode) ||
+                               (frame.companyCode == kBroadcastCode && frame.productCode == kBroadcastCode);
         if (frame.version > 1 || !addressed || frame.status != zeroBytes(2) || frame.crc != crcBytes(frame.payload)) {
             qDebug() << "simulator: frame refused" << candidate.toHex(' ');
             continue;
@@ -182,6 +184,16 @@ void DriveUnit::setPatternsInProfile(bool patterns)
     patternsInProfile = patterns;
 }
 
+void DriveUnit::setIgnoreStart(bool ignore)
+{
+    ignoreStart = ignore;
+}
+
+void DriveUnit::setMotorSpeedError(bool error)
+{
+    motorSpeedError = error;
+}
+
 bool DriveUnit::speedCalibrated() const
 {
     return calibrated;
@@ -218,7 +230,9 @@ QList<DATA_SAVE> DriveUnit::storedRecords() const
 void DriveUnit::handleFrame(const ProtocolFrame &frame)
 {
     const QByteArray &payload = frame.payload;
-    auto argument = [&payload](int index) { return index < payload.size() ? quint8(payload.at(index)) : quint8(0); };
+    auto argument = [&payload](int index) {
+        return index < payload.size() ? quint8(payload.at(index)) : quint8(0);
+    };
     switch (frame.functionType) {
     case FunctionType::Broadcast:
         reply(FunctionType::Broadcast);
@@ -236,7 +250,7 @@ void DriveUnit::handleFrame(const ProtocolFrame &frame)
         reply(FunctionType::MeasureSettings);
         break;
     case FunctionType::StartMeasurement:
-        if (startTimer->isActive() || traverseTimer->isActive())
+        if (ignoreStart || startTimer->isActive() || traverseTimer->isActive())
             break;
         reply(FunctionType::StartMeasurement, QByteArray(1, '\0'));
         startTimer->start(timing.startMs);
@@ -269,7 +283,8 @@ void DriveUnit::handleFrame(const ProtocolFrame &frame)
         break;
     case FunctionType::RequestNeedlePosition: {
         const quint16 position = needlePosition();
-        reply(FunctionType::RequestNeedlePosition, toBigEndian32(float(position * 5.0 / 65535)) + toBigEndian16(position));
+        reply(FunctionType::RequestNeedlePosition,
+              toBigEndian32(float(position * 5.0 / 65535)) + toBigEndian16(position));
         break;
     }
     case FunctionType::CalibrationFactor:
@@ -284,11 +299,13 @@ void DriveUnit::handleFrame(const ProtocolFrame &frame)
         reply(FunctionType::ExecutingMachineDataCount, toBigEndian16(quint16(records.size())));
         break;
     case FunctionType::ExecutingMachineData: {
-        const int index = fromBigEndianU16(payload.mid(12, 2));
-        if (index < records.size())
-            reply(FunctionType::ExecutingMachineData, encodeDataSave(records.at(index)));
+        // The unit keeps no refusal for a number that names no record; the
+        // host hears nothing.
+        const int number = fromBigEndianU16(payload.mid(12, 2));
+        if (number >= 1 && number <= records.size())
+            reply(FunctionType::ExecutingMachineData, encodeDataSave(records.at(number - 1)));
         else
-            qDebug() << "simulator: no stored record" << index;
+            qDebug() << "simulator: no stored record" << number;
         break;
     }
     default:
@@ -300,7 +317,8 @@ void DriveUnit::reply(quint8 functionType, const QByteArray &values)
 {
     // The heartbeat reply carries the serial number from its first byte on.
     const QByteArray payload = functionType == FunctionType::HeartBeat ? values : payloadPrefix() + values;
-    faultyLine->send(serializedFrame(makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType, payload)));
+    faultyLine->send(
+        serializedFrame(makeFrame(0, FunctionCode::Reply, kCompanyCode, kProductCode, functionType, payload)));
 }
 
 void DriveUnit::report(quint8 functionType, const QByteArray &values)
@@ -323,7 +341,7 @@ void DriveUnit::startTraverse()
     liveIndex = 0;
     reply(FunctionType::StartMeasurement, QByteArray(1, '\1'));
     liveTimer->start(timing.liveIntervalMs);
-    traverseTimer->start(timing.traverseMs);
+    traverseTimer->start(motorSpeedError ? timing.traverseMs / 2 : timing.traverseMs);
 }
 
 void DriveUnit::sendLiveSamples()
@@ -339,10 +357,20 @@ void DriveUnit::sendLiveSamples()
 
 void DriveUnit::finishTraverse()
 {
+    if (motorSpeedError) {
+        failTraverse();
+        return;
+    }
     liveTimer->stop();
     report(FunctionType::MeasurementCompleted,
            toBigEndian32(qint32(samples.size())) + QByteArray(1, char(type)) + toBigEndian16(packageSize));
     startReturn();
+}
+
+void DriveUnit::failTraverse()
+{
+    liveTimer->stop();
+    report(FunctionType::MotorSpeedError);
 }
 
 void DriveUnit::startReturn()

@@ -21,8 +21,7 @@ class DriveUnit : public QObject
     Q_OBJECT
 
 public:
-    struct Timing
-    {
+    struct Timing {
         int startMs = 300;
         int traverseMs = 3000;
         int liveIntervalMs = 50;
@@ -46,6 +45,11 @@ public:
     void setDuplicatePackages(bool duplicate);
     // Puts the header and tail patterns among the samples of the first package.
     void setPatternsInProfile(bool patterns);
+    // A unit that takes no notice of the start command.
+    void setIgnoreStart(bool ignore);
+    // Halfway through the traverse the unit reports a motor speed error and
+    // stops where it is: no completion report, no return.
+    void setMotorSpeedError(bool error);
 
     bool speedCalibrated() const;
     float calibrationFactor() const;
@@ -53,6 +57,8 @@ public:
     // The samples of the last traverse, as the host decodes them.
     QVector<double> profile() const;
     int sampleCount() const;
+    // The records the unit keeps, numbered from 1 on the line: record n is
+    // element n - 1.
     QList<DATA_SAVE> storedRecords() const;
 
 signals:
@@ -65,6 +71,7 @@ private:
     void startTraverse();
     void sendLiveSamples();
     void finishTraverse();
+    void failTraverse();
     void startReturn();
     void sendPackage(quint16 number);
     void startSpeedCalibration();
@@ -85,6 +92,8 @@ private:
     bool calibrated = true;
     bool duplicatePackages = false;
     bool patternsInProfile = false;
+    bool ignoreStart = false;
+    bool motorSpeedError = false;
     float factor = 0.0254189f;
     quint8 measureRange = 1;
     quint8 samplingLength = 1;

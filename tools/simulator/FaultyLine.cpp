@@ -18,11 +18,16 @@ bool every(int count, int n)
     return n > 0 && count % n == 0;
 }
 
-bool isProfilePackage(const QByteArray &frame)
+quint8 functionTypeOf(const QByteArray &frame)
 {
     ProtocolFrame parsed;
     parseFrame(parsed, frame);
-    return parsed.functionType == FunctionType::GetOnePacket;
+    return parsed.functionType;
+}
+
+bool reached(const FrameEvent &event, quint8 functionType, int count)
+{
+    return event.count > 0 && event.functionType == functionType && event.count == count;
 }
 
 }
@@ -34,7 +39,9 @@ FaultyLine::FaultyLine(QObject *parent)
 {
     glueTimer->setSingleShot(true);
     glueTimer->setInterval(kGlueWaitMs);
-    connect(glueTimer, &QTimer::timeout, this, [this] { write(std::exchange(held, {})); });
+    connect(glueTimer, &QTimer::timeout, this, [this] {
+        write(std::exchange(held, {}));
+    });
 }
 
 void FaultyLine::setFaults(const LineFaults &faults)
@@ -56,14 +63,24 @@ void FaultyLine::send(QByteArray frame)
 {
     if (lineFaults.silent)
         return;
-    const bool damageable = !lineFaults.packagesOnly || isProfilePackage(frame);
+    const quint8 functionType = functionTypeOf(frame);
+    const int ofType = ++framesOfType[functionType];
+    if (reached(lineFaults.silentAfter, functionType, ofType))
+        lineFaults.silent = true;
+    if (reached(lineFaults.vanishAfter, functionType, ofType))
+        emit vanishing();
+    if (reached(lineFaults.drop, functionType, ofType)) {
+        qDebug() << "simulator: frame dropped" << functionType << ofType;
+        return;
+    }
+    const bool damageable = !lineFaults.packagesOnly || functionType == FunctionType::GetOnePacket;
     if (damageable)
         ++frameCount;
     if (damageable && every(frameCount, lineFaults.loseEvery)) {
         qDebug() << "simulator: frame lost" << frameCount;
         return;
     }
-    if (damageable && every(frameCount, lineFaults.badCrcEvery))
+    if ((damageable && every(frameCount, lineFaults.badCrcEvery)) || reached(lineFaults.damage, functionType, ofType))
         frame[frame.size() - 6] = char(frame.at(frame.size() - 6) ^ 0x5A);
     if (damageable && every(frameCount, lineFaults.garbageEvery)) {
         // Noise with a broken header in it, as a line glitch would leave.
@@ -73,7 +90,9 @@ void FaultyLine::send(QByteArray frame)
         frame.prepend(noise);
     }
     if (lineFaults.delayMs > 0)
-        QTimer::singleShot(lineFaults.delayMs, this, [this, frame] { deliver(frame); });
+        QTimer::singleShot(lineFaults.delayMs, this, [this, frame] {
+            deliver(frame);
+        });
     else
         deliver(frame);
 }

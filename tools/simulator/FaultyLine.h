@@ -3,6 +3,7 @@
 #include "LineFaults.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 
 #include <random>
@@ -26,6 +27,8 @@ public:
 
 signals:
     void bytesOut(QByteArray bytes);
+    // The frame of LineFaults::vanishAfter is out: the unit is to go away.
+    void vanishing();
 
 private:
     void deliver(const QByteArray &bytes);
@@ -33,6 +36,7 @@ private:
 
     LineFaults lineFaults;
     int frameCount = 0;
+    QHash<quint8, int> framesOfType;
     QByteArray held;
     QTimer *glueTimer;
     std::mt19937 random;

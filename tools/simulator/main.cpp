@@ -5,15 +5,18 @@
 #include "DriveUnit.h"
 #include "FaultyLine.h"
 #include "PortList.h"
+#include "ProtocolIds.h"
 #include "PseudoTerminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QPair>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -43,6 +46,58 @@ int intOption(const QCommandLineParser &parser, const QString &name)
     return parser.value(name).toInt();
 }
 
+// Frame kinds by name, for the options that name a point in a run.
+const QList<QPair<QString, quint8>> kFrameKinds = {
+    {"heartbeat", FunctionType::HeartBeat},         {"settings", FunctionType::MeasureSettings},
+    {"start", FunctionType::StartMeasurement},      {"completed", FunctionType::MeasurementCompleted},
+    {"package", FunctionType::GetOnePacket},        {"out-of-range", FunctionType::OutOfMeasurementRange},
+    {"end-of-return", FunctionType::EndOfReturn},   {"live", FunctionType::RealTimeData},
+    {"speed-error", FunctionType::MotorSpeedError}, {"stop", FunctionType::StopMeasurement},
+    {"factor", FunctionType::CalibrationFactor},
+};
+
+// "KIND" or "KIND:N": the n-th frame (the first without N) of a kind given
+// by name or by function type number.
+std::optional<FrameEvent> frameEvent(const QString &text)
+{
+    const QStringList parts = text.split(':');
+    if (parts.size() > 2)
+        return std::nullopt;
+    FrameEvent event;
+    bool known = false;
+    for (const auto &kind : kFrameKinds) {
+        if (kind.first == parts.at(0)) {
+            event.functionType = kind.second;
+            known = true;
+        }
+    }
+    if (!known) {
+        const int number = parts.at(0).toInt(&known);
+        known = known && number >= 0 && number <= 255;
+        event.functionType = quint8(number);
+    }
+    bool counted = true;
+    event.count = parts.size() == 2 ? parts.at(1).toInt(&counted) : 1;
+    if (!known || !counted || event.count < 1)
+        return std::nullopt;
+    return event;
+}
+
+// False, with a message, for a value that names no frame.
+bool readFrameEvent(const QCommandLineParser &parser, const QString &name, FrameEvent &event)
+{
+    if (!parser.isSet(name))
+        return true;
+    const std::optional<FrameEvent> parsed = frameEvent(parser.value(name));
+    if (!parsed) {
+        std::fprintf(stderr, "orlimo-simulator: --%s: not a frame kind: %s\n", qPrintable(name),
+                     qPrintable(parser.value(name)));
+        return false;
+    }
+    event = *parsed;
+    return true;
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -55,12 +110,15 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QList<QCommandLineOption> options = {
         {"announce-folder", "Folder of the announced link.", "folder", PortList::announceFolder()},
-        {"name", "Name of the announced link.", "name", QStringLiteral("unit-%1").arg(QCoreApplication::applicationPid())},
+        {"name", "Name of the announced link.", "name",
+         QStringLiteral("unit-%1").arg(QCoreApplication::applicationPid())},
         {"serial", "Serial number in the heartbeat reply.", "text", "SIM0001"},
         {"sample-type", "Sample type of the packages: 0 int8, 1 uint16, 2 uint32, 3 int32.", "type", "3"},
         {"package-size", "Samples per profile package.", "count", "1000"},
         {"samples", "Fixed sample count (default: from the sampling length and number).", "count", "0"},
+        {"start-ms", "Pause between the start reply and the traverse.", "ms", "300"},
         {"traverse-ms", "Duration of the traverse.", "ms", "3000"},
+        {"live-ms", "Period of the live samples during the traverse.", "ms", "50"},
         {"return-ms", "Duration of the return.", "ms", "2000"},
         {"uncalibrated", "Start with the drive speed not calibrated."},
         {"delay", "Fault: every frame leaves this late.", "ms", "0"},
@@ -74,6 +132,12 @@ int main(int argc, char *argv[])
         {"package-faults-only", "Fault: loss, wrong CRCs and garbage hit only profile packages."},
         {"silent-after", "Fault: stop answering after this many seconds.", "s", "0"},
         {"vanish-after", "Fault: remove the port after this many seconds.", "s", "0"},
+        {"drop-report", "Fault: this one frame never arrives (KIND[:N], the n-th of its kind).", "kind"},
+        {"bad-crc-report", "Fault: this one frame carries a wrong CRC (KIND[:N]).", "kind"},
+        {"silent-after-frame", "Fault: stop answering once this frame is out (KIND[:N]).", "kind"},
+        {"vanish-after-frame", "Fault: remove the port once this frame is out (KIND[:N]).", "kind"},
+        {"ignore-start", "Fault: take no notice of the start command."},
+        {"motor-speed-error", "Fault: report a motor speed error halfway through the traverse and stop."},
     };
     parser.addOptions(options);
     parser.process(app);
@@ -86,7 +150,11 @@ int main(int argc, char *argv[])
     unit.setSpeedCalibrated(!parser.isSet("uncalibrated"));
     unit.setDuplicatePackages(parser.isSet("duplicate-package"));
     unit.setPatternsInProfile(parser.isSet("patterns-in-data"));
+    unit.setIgnoreStart(parser.isSet("ignore-start"));
+    unit.setMotorSpeedError(parser.isSet("motor-speed-error"));
     DriveUnit::Timing timing;
+    timing.startMs = intOption(parser, "start-ms");
+    timing.liveIntervalMs = qMax(1, intOption(parser, "live-ms"));
     timing.traverseMs = intOption(parser, "traverse-ms");
     timing.returnMs = intOption(parser, "return-ms");
     unit.setTiming(timing);
@@ -98,7 +166,13 @@ int main(int argc, char *argv[])
     faults.split = parser.isSet("split");
     faults.glue = parser.isSet("glue");
     faults.packagesOnly = parser.isSet("package-faults-only");
+    if (!readFrameEvent(parser, "drop-report", faults.drop) ||
+        !readFrameEvent(parser, "bad-crc-report", faults.damage) ||
+        !readFrameEvent(parser, "silent-after-frame", faults.silentAfter) ||
+        !readFrameEvent(parser, "vanish-after-frame", faults.vanishAfter))
+        return 1;
     unit.line()->setFaults(faults);
+    QObject::connect(unit.line(), &FaultyLine::vanishing, &app, &QCoreApplication::quit);
 
     auto *terminal = new PseudoTerminal(&app);
     if (!terminal->open() || !terminal->announce(parser.value("announce-folder"), parser.value("name"))) {
@@ -111,7 +185,9 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     if (const int seconds = intOption(parser, "silent-after"); seconds > 0)
-        QTimer::singleShot(seconds * 1000, &unit, [&unit] { unit.line()->setSilent(true); });
+        QTimer::singleShot(seconds * 1000, &unit, [&unit] {
+            unit.line()->setSilent(true);
+        });
     if (const int seconds = intOption(parser, "vanish-after"); seconds > 0)
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
 
