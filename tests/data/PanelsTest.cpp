@@ -20,8 +20,13 @@ QList<QStringList> sampleRows(int count)
 {
     QList<QStringList> rows;
     for (int i = 0; i < count; ++i)
-        rows << QStringList{QString::number(i + 1), QString("file%1").arg(i), "2024-05-01 10:00:00", "ISO-97",
-                            "Gaussian", "2.5 μm", "0.8 mm"};
+        rows << QStringList{QString::number(i + 1),
+                            QString("file%1").arg(i),
+                            "2024-05-01 10:00:00",
+                            "ISO-97",
+                            "Gaussian",
+                            "2.5 μm",
+                            "0.8 mm"};
     return rows;
 }
 
@@ -183,8 +188,8 @@ void PanelsTest::toolbarStartsWithSingleFileActionsOff()
             (button->isEnabled() ? enabled : disabled) << button->text();
     }
     Language *dictionary = Language::instance();
-    QCOMPARE(disabled, (QStringList{dictionary->text("open2"), dictionary->text("rename"),
-                                    dictionary->text("print"), dictionary->text("export")}));
+    QCOMPARE(disabled, (QStringList{dictionary->text("open2"), dictionary->text("rename"), dictionary->text("print"),
+                                    dictionary->text("export")}));
     QCOMPARE(enabled, (QStringList{dictionary->text("delete"), dictionary->text("clear"), dictionary->text("jump")}));
     toolbar.setSingleFileActionsEnabled(true);
     QVERIFY(buttonWithText(toolbar, dictionary->text("open2"))->isEnabled());
