@@ -136,7 +136,8 @@ public:
 
     QString pageBoxText() const { return toolbar()->findChild<LineEdit *>()->text(); }
 
-    // Presses the confirm button of the one open dialog of type T.
+    // Presses the confirm button of the one open dialog of type T and waits
+    // until dialog and mask are gone.
     template <typename T> void confirmDialog() const
     {
         const auto dialogs = page->findChildren<T *>();
@@ -144,6 +145,7 @@ public:
         for (TouchButton *button : dialogs.first()->template findChildren<TouchButton *>()) {
             if (button->text() == Language::instance()->text("confirm")) {
                 button->click();
+                QTRY_COMPARE(page->findChildren<MaskWidget *>().size(), 0);
                 return;
             }
         }
