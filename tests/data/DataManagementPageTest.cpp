@@ -203,7 +203,7 @@ void DataManagementPageTest::quotesAndWildcardsAreFoundAlone()
     QFETCH(QString, text);
     QFETCH(QString, found);
     QList<MeasureDataFileInfo> rows;
-    for (const QString &name : {"a'b", "c%d", "e_f", "ab", "cxd", "exf"}) {
+    for (const char *name : {"a'b", "c%d", "e_f", "ab", "cxd", "exf"}) {
         MeasureDataFileInfo info;
         info.fileName = name;
         info.measureTime = "2024-01-01 10:00:00";

@@ -54,7 +54,7 @@ void EndToEndTest::wholeSession()
     fixture.saveMeasurement("alpha", "2024-03-01 09:00:00", 0, 12);
     fixture.saveMeasurement("beta_2", "2024-03-02 09:00:00", 6, 30);
     fixture.saveMeasurement("gamma'3", "2024-03-03 09:00:00", 9, 8);
-    for (const QString &name : {"alpha", "beta_2", "gamma'3"})
+    for (const char *name : {"alpha", "beta_2", "gamma'3"})
         QVERIFY(QFile::exists(fixture.jsonPath(name)));
 
     // 2. The whole index newest first, then by a name part and a standard.
