@@ -26,6 +26,20 @@ IMAGES = [
      "lib/controllib/base/checkbox/image/checkbox2.png"),
     ("search", "outline/search.svg", "#5F6368", (50, 50),
      "lib/controllib/composite/searchbox/image/search.png"),
+    ("config", "outline/adjustments-horizontal.svg", "#7719AA", (60, 60),
+     "resources/image/measurepage/config.png"),
+    ("paralist", "outline/list-details.svg", "#7719AA", (60, 60),
+     "resources/image/measurepage/paralist.png"),
+    ("filelist", "outline/files.svg", "#7719AA", (60, 60),
+     "resources/image/measurepage/filelist.png"),
+    ("savedata", "outline/device-floppy.svg", "#7719AA", (96, 96),
+     "resources/image/measurepage/savedata.png"),
+    ("calibration", "outline/ruler-measure.svg", "#7719AA", (96, 96),
+     "resources/image/measurepage/calibration.png"),
+    ("startmeasure", "filled/player-play.svg", "#7719AA", (96, 96),
+     "resources/image/measurepage/startmeasure.png"),
+    ("stopmeasure", "filled/player-stop.svg", "#7719AA", (96, 96),
+     "resources/image/measurepage/stopmeasure.png"),
 ]
 
 
