@@ -214,7 +214,11 @@ bool ReportOverlay::printOn(int printerIndex)
     printer.setPrinterName(printerName);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!printer.isValid() || !reportPage->printPage(printer)) {
+    // The job carries the report's name into the queue.
+    printer.setDocName(reportPage->reportName());
+    // A queue that has gone since the list was made would silently become
+    // the system's default printer.
+    if (!printer.isValid() || printer.printerName() != printerName || !reportPage->printPage(printer)) {
         qDebug() << "report could not be printed on" << printerName;
         return false;
     }

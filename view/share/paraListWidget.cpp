@@ -1,0 +1,6 @@
+#include "paraListWidget.h"
+
+paraListWidget::paraListWidget(QWidget *parent)
+    : TitledRowList("parameterCalculationResults", ":/resources/image/measurepage/paralist.png", parent)
+{
+}
