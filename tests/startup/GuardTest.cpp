@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSharedMemory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,6 +26,7 @@ class GuardTest : public QObject
 private slots:
     void initTestCase();
     void secondStartIsRefusedAndLeftoversAreCleared();
+    void cleanupTestCase();
 
 private:
     std::unique_ptr<QProcess> launch(const QString &workFolder);
@@ -100,6 +102,15 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
     waitUntilRunning(*last, afterNormalEnd);
     last->kill();
     QVERIFY(last->waitForFinished());
+}
+
+void GuardTest::cleanupTestCase()
+{
+    // The last instance was killed; its segment would outlive the test.
+    qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
+    QSharedMemory leftover("SingleApp");
+    if (leftover.attach())
+        leftover.detach();
 }
 
 QTEST_GUILESS_MAIN(GuardTest)
