@@ -1,5 +1,6 @@
 #include "NoticeRecorder.h"
 #include "ShortIntervals.h"
+#include "SimulatorProcess.h"
 
 #include "CalculateController.h"
 #include "CalculateModel.h"
@@ -16,7 +17,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,44 +29,6 @@ namespace {
 constexpr float kUnitFactor = 0.0254189f;
 constexpr int kProfileSamples = 21000;
 constexpr int kFetchTimeoutMs = 30000;
-
-// The simulator program on a pseudo-terminal of its own, as a separate
-// process the way it runs beside the program.
-class Simulator
-{
-public:
-    bool start(const QString &name, const QStringList &arguments)
-    {
-        process.setProgram(QStringLiteral(SIMULATOR_PROGRAM));
-        process.setArguments(QStringList{"--announce-folder", PortList::announceFolder(), "--name", name,
-                                         "--traverse-ms", "300", "--return-ms", "300"} +
-                             arguments);
-        process.start();
-        if (!process.waitForStarted())
-            return false;
-        // The program prints its link once the link is in place.
-        if (!process.waitForReadyRead(10000))
-            return false;
-        announcedPath = QString::fromLocal8Bit(process.readLine()).section(" -> ", 0, 0);
-        return QFileInfo(announcedPath).path() == PortList::announceFolder();
-    }
-
-    void stop()
-    {
-        process.terminate();
-        process.waitForFinished();
-    }
-
-    // Gone at once, as a crashed unit would be; its link stays behind.
-    void kill()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-
-    QProcess process;
-    QString announcedPath;
-};
 
 QList<double> expectedProfile(int count, quint32 traverse = 1)
 {
@@ -109,7 +71,7 @@ private slots:
     void raCalibrationGivesTheUnitANewFactor();
 
 private:
-    void startSimulator(Simulator &simulator, const QStringList &arguments);
+    void startSimulator(SimulatorProcess &simulator, const QStringList &arguments);
     void waitForLink();
     void waitForLoss();
     void showMeasurement(const QList<double> &profile);
@@ -168,7 +130,7 @@ void EndToEndTest::cleanupTestCase()
     manager->fileController->setSqliteService(nullptr);
 }
 
-void EndToEndTest::startSimulator(Simulator &simulator, const QStringList &arguments)
+void EndToEndTest::startSimulator(SimulatorProcess &simulator, const QStringList &arguments)
 {
     const QString name = QStringLiteral("e2e-%1-%2").arg(QCoreApplication::applicationPid()).arg(++simulatorCount);
     QVERIFY(simulator.start(name, arguments));
@@ -213,7 +175,7 @@ void EndToEndTest::measuresEvaluatesAndSaves()
     QSignalSpy evaluated(manager->calculateModel, &CalculateModel::parameterCalculated);
     const int rowsBefore = index->selectAllMeasureDataFileInfo().size();
 
-    Simulator simulator;
+    SimulatorProcess simulator;
     startSimulator(simulator,
                    QStringList{"--serial", "E2E-42", "--samples", QString::number(kProfileSamples)} + faults);
     waitForLink();
@@ -251,7 +213,7 @@ void EndToEndTest::unitKilledMidFetchThenBack()
     const QList<double> shownProfile = expectedProfile(6000, 99);
     showMeasurement(shownProfile);
     QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
-    Simulator simulator;
+    SimulatorProcess simulator;
     // Stays quiet after its second package, so the kill comes mid-fetch.
     startSimulator(simulator, {"--samples", QString::number(kProfileSamples), "--package-size", "500",
                                "--silent-after-frame", "package:2"});
@@ -270,7 +232,7 @@ void EndToEndTest::unitKilledMidFetchThenBack()
     QCOMPARE(data->calcutateResult.measureDataList, shownProfile);
 
     QFile::remove(simulator.announcedPath);
-    Simulator back;
+    SimulatorProcess back;
     startSimulator(back, {});
     waitForLink();
     QCOMPARE(notices->count("communicationConnected"), 2);
@@ -289,7 +251,7 @@ void EndToEndTest::fetchCutShortLeavesTheShownMeasurement()
 {
     QFETCH(QString, ending);
     GlobalData *data = GlobalData::instance();
-    Simulator simulator;
+    SimulatorProcess simulator;
     QStringList arguments{"--samples", QString::number(kProfileSamples), "--package-size", "500"};
     if (ending == "vanish")
         arguments << "--vanish-after-frame"
@@ -357,7 +319,7 @@ void EndToEndTest::silentUnitIsDeclaredLost()
     QFETCH(bool, measuring);
     QFETCH(QString, lastFrame);
     QSignalSpy linked(link, &NetworkController::moterConnectStatusChanged);
-    Simulator simulator;
+    SimulatorProcess simulator;
     startSimulator(simulator, {"--silent-after-frame", lastFrame});
     QTRY_VERIFY_WITH_TIMEOUT(!linked.isEmpty(), 10000);
     QVERIFY(linked.first().first().toBool());
@@ -372,7 +334,7 @@ void EndToEndTest::silentUnitIsDeclaredLost()
     QCOMPARE(notices->count("measureFail"), measuring ? 1 : 0);
     simulator.stop();
 
-    Simulator back;
+    SimulatorProcess back;
     startSimulator(back, {});
     waitForLink();
     back.stop();
@@ -407,7 +369,7 @@ void EndToEndTest::lostReportsStillEndTheRun()
     QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
     QSignalSpy speedError(link, &NetworkController::motorSpeedError);
     QSignalSpy measuring(link, &NetworkController::moterMeasureStatusChanged);
-    Simulator simulator;
+    SimulatorProcess simulator;
     startSimulator(simulator, QStringList{"--samples", QString::number(kProfileSamples)} + faults);
     waitForLink();
     data->measurePurpose = 1;
@@ -440,7 +402,7 @@ void EndToEndTest::raCalibrationGivesTheUnitANewFactor()
     GlobalData *data = GlobalData::instance();
     QSignalSpy confirmed(link, &NetworkController::calibrationFactorUpdateComplete);
     QSignalSpy stopped(link, &NetworkController::stopMeasurement);
-    Simulator simulator;
+    SimulatorProcess simulator;
     startSimulator(simulator, {"--samples", "4000"});
     waitForLink();
     QTRY_COMPARE(data->calibrationFactor, double(kUnitFactor));

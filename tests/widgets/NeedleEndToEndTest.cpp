@@ -4,11 +4,10 @@
 #include "Language.h"
 #include "PortList.h"
 #include "SensorIndicator.h"
+#include "SimulatorProcess.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPointer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,7 +27,7 @@ private slots:
 private:
     QTemporaryDir root;
     QTemporaryDir announceFolder;
-    QProcess simulator;
+    SimulatorProcess simulator;
 };
 
 void NeedleEndToEndTest::initTestCase()
@@ -38,12 +37,7 @@ void NeedleEndToEndTest::initTestCase()
     PortList::setAnnounceFolder(announceFolder.path());
     Language::instance()->setLanguage(1);
 
-    simulator.setProgram(QStringLiteral(SIMULATOR_PROGRAM));
-    simulator.setArguments({"--announce-folder", announceFolder.path(), "--name", "needle-e2e"});
-    simulator.start();
-    QVERIFY(simulator.waitForStarted());
-    // The program prints its link once the link is in place.
-    QVERIFY(simulator.waitForReadyRead(10000));
+    QVERIFY(simulator.start("needle-e2e", {}));
 
     NetworkController *link = GlobalManager::instance()->networkController;
     link->setIntervals(shortIntervals());
@@ -54,8 +48,7 @@ void NeedleEndToEndTest::initTestCase()
 void NeedleEndToEndTest::cleanupTestCase()
 {
     GlobalData::instance()->noticeContainer.release();
-    simulator.terminate();
-    simulator.waitForFinished();
+    simulator.stop();
 }
 
 void NeedleEndToEndTest::idleNeedleShowsAndConfirmCalibrates()
