@@ -178,7 +178,7 @@ void DataManagementPageTest::standardTextsJoinTheSearch()
         info.settingsData.cutoffWavelengthC = 3;
         rows << info;
     }
-    QVERIFY(fixture.index->insertMeasureDataFileInfos(rows));
+    QVERIFY(fixture.workspace.index->insertMeasureDataFileInfos(rows));
     emit fixture.toolbar()->searchButtonClicked(text);
     QStringList shown;
     for (int r = 0; r < fixture.table()->rowCount(); ++r)
@@ -209,7 +209,7 @@ void DataManagementPageTest::quotesAndWildcardsAreFoundAlone()
         info.measureTime = "2024-01-01 10:00:00";
         rows << info;
     }
-    QVERIFY(fixture.index->insertMeasureDataFileInfos(rows));
+    QVERIFY(fixture.workspace.index->insertMeasureDataFileInfos(rows));
     fixture.page->search(text);
     QCOMPARE(GlobalData::instance()->measureDataInfoList.size(), 1);
     QCOMPARE(fixture.cell(0, 2), found);

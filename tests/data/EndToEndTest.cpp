@@ -108,7 +108,7 @@ void EndToEndTest::wholeSession()
     emit fixture.toolbar()->clearButtonClicked();
     fixture.confirmDialog<AlertDialog>();
     QVERIFY(QDir(GlobalConfig::instance()->dataStorageDir).entryList(QDir::Files).isEmpty());
-    QVERIFY(fixture.index->selectAllMeasureDataFileInfo().isEmpty());
+    QVERIFY(fixture.workspace.index->selectAllMeasureDataFileInfo().isEmpty());
     QCOMPARE(fixture.table()->rowCount(), 0);
     QCOMPARE(fixture.pageBoxText(), QString("0"));
     QCOMPARE(fixture.page->findChild<FooterWidget *>()->currentRange(), std::make_pair(0, 0));

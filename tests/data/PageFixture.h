@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NoticeRecorder.h"
+#include "TestWorkspace.h"
 
 #include "AlertDialog.h"
 #include "ButtonsWidget.h"
@@ -63,22 +64,13 @@ private:
 class PageFixture
 {
 public:
-    // Before anything reads GlobalConfig: its data paths follow the working
-    // directory it first sees.
     bool setUp()
     {
-        if (!root.isValid() || !QDir::setCurrent(root.path()) || !QDir().mkpath("file/DataStorage") ||
-            !QDir().mkpath("file/FileInfo"))
+        if (!workspace.setUp())
             return false;
         loadApplicationFont(GlobalData::instance()->font, applicationFontPath, 20);
         GlobalConfig::instance()->initStyle();
         manager = GlobalManager::instance();
-        index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
-        if (!index->openDatabase())
-            return false;
-        programIndex = manager->sqliteService;
-        manager->sqliteService = index.get();
-        manager->fileController->setSqliteService(index.get());
         mainWindow.resize(1280, 800);
         GlobalData::instance()->mainWidget = &mainWindow;
         GlobalData::instance()->mainWindowRect = QRect(0, 0, 1280, 800);
@@ -87,8 +79,7 @@ public:
 
     void tearDown()
     {
-        manager->fileController->setSqliteService(programIndex);
-        manager->sqliteService = programIndex;
+        workspace.tearDown();
         GlobalData::instance()->mainWidget = nullptr;
         GlobalData::instance()->noticeContainer.release();
     }
@@ -96,6 +87,7 @@ public:
     // A fresh page over an empty index and an empty data directory.
     void openPage()
     {
+        SqliteService *index = workspace.index.get();
         index->deleteMeasureDataFileInfoList(index->selectAllMeasureDataFileInfo());
         QDir storage(GlobalConfig::instance()->dataStorageDir);
         storage.removeRecursively();
@@ -162,7 +154,7 @@ public:
             info.measureTime = QString("2024-01-01 10:%1:00").arg(i, 2, 10, QChar('0'));
             rows << info;
         }
-        QVERIFY(index->insertMeasureDataFileInfos(rows));
+        QVERIFY(workspace.index->insertMeasureDataFileInfos(rows));
     }
 
     // A stored measurement saved the way the program saves one.
@@ -185,11 +177,9 @@ public:
         return GlobalConfig::instance()->dataStorageDir + "/" + name + ".json";
     }
 
-    QTemporaryDir root;
+    TestWorkspace workspace;
     QTemporaryDir exportDir;
     GlobalManager *manager = nullptr;
-    std::unique_ptr<SqliteService> index;
-    SqliteService *programIndex = nullptr;
     QWidget mainWindow;
     std::unique_ptr<NoticeRecorder> notices;
     DataManagementPage *page = nullptr;

@@ -1,24 +1,20 @@
 #include "NoticeRecorder.h"
 #include "ShortIntervals.h"
-#include "SimulatorProcess.h"
+#include "SimulatorLink.h"
+#include "TestWorkspace.h"
 
 #include "CalculateController.h"
 #include "CalculateModel.h"
-#include "FileController.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
 #include "GlobalManager.h"
 #include "Language.h"
 #include "NetworkController.h"
-#include "PortList.h"
 #include "ProfileGenerator.h"
 #include "SettingsModel.h"
-#include "SqliteService.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -76,28 +72,20 @@ private:
     void waitForLoss();
     void showMeasurement(const QList<double> &profile);
 
-    QTemporaryDir root;
-    QTemporaryDir announceFolder;
-    std::unique_ptr<SqliteService> index;
+    TestWorkspace workspace;
+    SimulatorLink simulators{"e2e"};
     std::unique_ptr<NoticeRecorder> notices;
     GlobalManager *manager = nullptr;
     NetworkController *link = nullptr;
-    int simulatorCount = 0;
 };
 
 void EndToEndTest::initTestCase()
 {
     qRegisterMetaType<QList<double>>();
-    QVERIFY(root.isValid() && announceFolder.isValid());
-    QVERIFY(QDir::setCurrent(root.path()));
-    QVERIFY(QDir().mkpath("file/DataStorage"));
-    QVERIFY(QDir().mkpath("file/FileInfo"));
-    PortList::setAnnounceFolder(announceFolder.path());
+    QVERIFY(workspace.setUp());
+    QVERIFY(simulators.setUp());
 
     manager = GlobalManager::instance();
-    index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
-    QVERIFY(index->openDatabase());
-    manager->fileController->setSqliteService(index.get());
 
     GlobalData *data = GlobalData::instance();
     data->isAutoSave = true;
@@ -109,7 +97,6 @@ void EndToEndTest::initTestCase()
     });
 
     link = manager->networkController;
-    link->setIntervals(shortIntervals());
     link->init();
 }
 
@@ -127,13 +114,12 @@ void EndToEndTest::cleanup()
 void EndToEndTest::cleanupTestCase()
 {
     GlobalData::instance()->noticeContainer.release();
-    manager->fileController->setSqliteService(nullptr);
+    workspace.tearDown();
 }
 
 void EndToEndTest::startSimulator(SimulatorProcess &simulator, const QStringList &arguments)
 {
-    const QString name = QStringLiteral("e2e-%1-%2").arg(QCoreApplication::applicationPid()).arg(++simulatorCount);
-    QVERIFY(simulator.start(name, arguments));
+    QVERIFY(simulators.start(simulator, arguments));
 }
 
 void EndToEndTest::waitForLink()
@@ -173,7 +159,7 @@ void EndToEndTest::measuresEvaluatesAndSaves()
     QSignalSpy serial(link, &NetworkController::serialNumberRecved);
     QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
     QSignalSpy evaluated(manager->calculateModel, &CalculateModel::parameterCalculated);
-    const int rowsBefore = index->selectAllMeasureDataFileInfo().size();
+    const int rowsBefore = workspace.index->selectAllMeasureDataFileInfo().size();
 
     SimulatorProcess simulator;
     startSimulator(simulator,
@@ -191,7 +177,7 @@ void EndToEndTest::measuresEvaluatesAndSaves()
     QVERIFY(data->calcutateResult.parameters.first().value1 > 0.0);
     QCOMPARE(data->calcutateResult.roughnessDataList_y.size() > 0, true);
 
-    const QList<MeasureDataFileInfo> rows = index->selectAllMeasureDataFileInfo();
+    const QList<MeasureDataFileInfo> rows = workspace.index->selectAllMeasureDataFileInfo();
     QCOMPARE(rows.size(), rowsBefore + 1);
     QVERIFY(QFileInfo::exists(GlobalConfig::instance()->dataStorageDir + "/" + rows.first().fileName + ".json"));
 
@@ -199,7 +185,7 @@ void EndToEndTest::measuresEvaluatesAndSaves()
     // save a second file.
     QTRY_VERIFY_WITH_TIMEOUT(!link->moterMoveStatus, 5000);
     QCOMPARE(completed.size(), 1);
-    QCOMPARE(index->selectAllMeasureDataFileInfo().size(), rowsBefore + 1);
+    QCOMPARE(workspace.index->selectAllMeasureDataFileInfo().size(), rowsBefore + 1);
     QCOMPARE(notices->count("savedSuccessfully"), 1);
     QCOMPARE(notices->count("measureFail"), 0);
 
@@ -264,7 +250,7 @@ void EndToEndTest::fetchCutShortLeavesTheShownMeasurement()
     showMeasurement(shownProfile);
     const QStringList shown = shownValues(data->calcutateResult);
     const QList<double> roughness = data->calcutateResult.roughnessDataList_y;
-    const int rowsBefore = index->selectAllMeasureDataFileInfo().size();
+    const int rowsBefore = workspace.index->selectAllMeasureDataFileInfo().size();
     QSignalSpy completed(link, &NetworkController::dataReceiveCompleted);
     QSignalSpy changed(data, &GlobalData::measureDataListChanged);
     QSignalSpy stopped(link, &NetworkController::stopMeasurement);
@@ -288,7 +274,7 @@ void EndToEndTest::fetchCutShortLeavesTheShownMeasurement()
     QCOMPARE(changed.size(), 0);
     QCOMPARE(data->calcutateResult.measureDataList, shownProfile);
     QCOMPARE(shownValues(data->calcutateResult), shown);
-    QCOMPARE(index->selectAllMeasureDataFileInfo().size(), rowsBefore);
+    QCOMPARE(workspace.index->selectAllMeasureDataFileInfo().size(), rowsBefore);
 
     // The pages evaluate afresh when the language changes; the measurement
     // on show must come out of it as it was.

@@ -1,7 +1,6 @@
 #include "NoticeRecorder.h"
 #include "PageFixture.h"
-#include "ShortIntervals.h"
-#include "SimulatorProcess.h"
+#include "SimulatorLink.h"
 
 #include "AbbottFirestoneWidget.h"
 #include "CalculateModel.h"
@@ -10,7 +9,6 @@
 #include "MainWidget.h"
 #include "MeasureWaveformWidget.h"
 #include "NetworkController.h"
-#include "PortList.h"
 #include "PushButton.h"
 #include "RoughnessWidget.h"
 #include "SetupController.h"
@@ -57,26 +55,25 @@ private:
     bool dataPagesLocked() const;
 
     QTemporaryDir root;
-    QTemporaryDir ports;
+    SimulatorLink simulators{"run"};
     std::unique_ptr<SqliteService> index;
     std::unique_ptr<NoticeRecorder> notices;
     std::unique_ptr<SimulatorProcess> simulator;
     NetworkController *link = nullptr;
     MeasureWaveformWidget *measured = nullptr;
-    int simulatorCount = 0;
 };
 
 void MeasureRunTest::initTestCase()
 {
     qRegisterMetaType<QList<double>>();
-    QVERIFY(root.isValid() && ports.isValid());
+    QVERIFY(root.isValid());
     QVERIFY(QDir::setCurrent(root.path()));
-    PortList::setAnnounceFolder(ports.path());
+    QVERIFY(simulators.setUp());
     GlobalManager *manager = GlobalManager::instance();
+    // The start-up sequence makes the data folders and opens the index.
     index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
     manager->sqliteService = index.get();
     link = manager->networkController;
-    link->setIntervals(shortIntervals());
 
     StartupManager startup;
     startup.start();
@@ -107,8 +104,7 @@ void MeasureRunTest::cleanupTestCase()
 void MeasureRunTest::startSimulator(const QStringList &arguments)
 {
     simulator = std::make_unique<SimulatorProcess>();
-    const QString name = QStringLiteral("run-%1-%2").arg(QCoreApplication::applicationPid()).arg(++simulatorCount);
-    QVERIFY(simulator->start(name, QStringList{"--traverse-ms", "1500", "--live-ms", "50"} + arguments));
+    QVERIFY(simulators.start(*simulator, QStringList{"--traverse-ms", "1500", "--live-ms", "50"} + arguments));
 }
 
 void MeasureRunTest::stopSimulator()

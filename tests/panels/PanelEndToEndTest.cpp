@@ -1,6 +1,6 @@
 #include "PanelRig.h"
 #include "ShortIntervals.h"
-#include "SimulatorProcess.h"
+#include "SimulatorLink.h"
 
 #include "CalibrationDialog.h"
 #include "CustomLabel.h"
@@ -9,7 +9,6 @@
 #include "LabelAndLabel.h"
 #include "MeasurePage.h"
 #include "NeedleCalibrationDialog.h"
-#include "PortList.h"
 #include "SaveFileDialog.h"
 #include "SetupPage.h"
 #include "SetupWidget.h"
@@ -72,14 +71,13 @@ private:
     TouchButton *button(int index) const { return PanelRig::button(panel, index); }
 
     PanelRig rig;
-    QTemporaryDir announceFolder;
+    SimulatorLink simulators{"panels"};
     std::unique_ptr<MeasurePage> measurePage;
     std::unique_ptr<SetupPage> setupPage;
     std::unique_ptr<NoticeRecorder> notices;
     std::unique_ptr<SimulatorProcess> simulator;
     SetupWidget *panel = nullptr;
     NetworkController *link = nullptr;
-    int simulatorCount = 0;
 };
 
 void PanelEndToEndTest::initTestCase()
@@ -87,13 +85,11 @@ void PanelEndToEndTest::initTestCase()
     qRegisterMetaType<QList<double>>();
     qInstallMessageHandler(keepDebugLine);
     QVERIFY(rig.setUp());
-    QVERIFY(announceFolder.isValid());
-    PortList::setAnnounceFolder(announceFolder.path());
+    QVERIFY(simulators.setUp());
     GlobalData *data = GlobalData::instance();
     data->mainWindowRect = QRect(0, 0, 1280, 800);
     data->settingsData = {2, 0, 0, 0, 0, 1, 4, 0};
     link = PanelRig::link();
-    link->setIntervals(shortIntervals());
     link->init();
 }
 
@@ -133,8 +129,7 @@ void PanelEndToEndTest::cleanupTestCase()
 void PanelEndToEndTest::startSimulator(const QStringList &arguments)
 {
     simulator = std::make_unique<SimulatorProcess>();
-    const QString name = QStringLiteral("panels-%1-%2").arg(QCoreApplication::applicationPid()).arg(++simulatorCount);
-    QVERIFY(simulator->start(name, QStringList{"--samples", "4000"} + arguments));
+    QVERIFY(simulators.start(*simulator, QStringList{"--samples", "4000"} + arguments));
     QTRY_VERIFY_WITH_TIMEOUT(link->moterConnectStatus, kLinkTimeoutMs);
 }
 

@@ -1,27 +1,22 @@
 #pragma once
 
 #include "NoticeRecorder.h"
+#include "TestWorkspace.h"
 
 #include "CalculateController.h"
-#include "FileController.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
 #include "GlobalManager.h"
 #include "LabelAndCombobox.h"
 #include "Language.h"
 #include "NetworkController.h"
-#include "SqliteService.h"
 #include "TouchButton.h"
 #include "UiUtilities.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QWidget>
-
-#include <memory>
 
 // What the panel tests share: a working directory of their own with an empty
 // file index, the program's styles and font, and the link's state signals
@@ -31,8 +26,7 @@ class PanelRig
 public:
     bool setUp()
     {
-        if (!root.isValid() || !QDir::setCurrent(root.path()) || !QDir().mkpath("file/DataStorage") ||
-            !QDir().mkpath("file/FileInfo"))
+        if (!workspace.setUp())
             return false;
         GlobalConfig *config = GlobalConfig::instance();
         config->initStyle();
@@ -40,17 +34,13 @@ public:
         config->yScale = 1.0;
         GlobalData *data = GlobalData::instance();
         loadApplicationFont(data->font, applicationFontPath, config->fontPixelSize);
-        index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
-        if (!index->openDatabase())
-            return false;
-        GlobalManager::instance()->fileController->setSqliteService(index.get());
         GlobalManager::instance()->calculateController->updateParameterNameList();
         return true;
     }
 
     void tearDown()
     {
-        GlobalManager::instance()->fileController->setSqliteService(nullptr);
+        workspace.tearDown();
         GlobalData::instance()->noticeContainer.release();
     }
 
@@ -115,8 +105,7 @@ public:
         return panel->findChildren<TouchButton *>(QString(), Qt::FindChildrenRecursively).at(index);
     }
 
-    QTemporaryDir root;
-    std::unique_ptr<SqliteService> index;
+    TestWorkspace workspace;
 };
 
 enum PanelButton { SaveButton = 0, CalibrationButton = 1, StopButton = 2, StartButton = 3 };

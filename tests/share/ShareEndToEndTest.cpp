@@ -1,7 +1,6 @@
 #include "NoticeRecorder.h"
 #include "ShareTestSupport.h"
-#include "ShortIntervals.h"
-#include "SimulatorProcess.h"
+#include "SimulatorLink.h"
 
 #include "CheckBox.h"
 #include "CustomPushButton.h"
@@ -12,7 +11,6 @@
 #include "Language.h"
 #include "LineEdit.h"
 #include "NetworkController.h"
-#include "PortList.h"
 #include "ReportOverlay.h"
 #include "ReportPage.h"
 #include "SetupController.h"
@@ -75,7 +73,7 @@ private:
     void request(const char *key, int page, int row);
 
     QTemporaryDir root;
-    QTemporaryDir announceFolder;
+    SimulatorLink simulators{"share-e2e"};
     SimulatorProcess simulator;
     std::unique_ptr<QWidget> mainWindow;
     std::unique_ptr<shareFileView> page;
@@ -87,9 +85,9 @@ private:
 void ShareEndToEndTest::initTestCase()
 {
     qRegisterMetaType<DATA_SAVE>();
-    QVERIFY(root.isValid() && announceFolder.isValid());
+    QVERIFY(root.isValid());
     QVERIFY(QDir::setCurrent(root.path()));
-    PortList::setAnnounceFolder(announceFolder.path());
+    QVERIFY(simulators.setUp());
     loadApplicationFont(GlobalData::instance()->font, applicationFontPath, 20);
     Language::instance()->setLanguage(LanguageCode::Chinese);
     notices = std::make_unique<NoticeRecorder>();
@@ -104,9 +102,8 @@ void ShareEndToEndTest::initTestCase()
     page->setFileChooser(&chooser);
     list = page->getRecordListView();
 
-    QVERIFY(simulator.start(QStringLiteral("share-e2e-%1").arg(QCoreApplication::applicationPid()), {}));
-    NetworkController *link = GlobalManager::instance()->networkController;
-    link->setIntervals(shortIntervals());
+    QVERIFY(simulators.start(simulator, {}));
+    NetworkController *link = SimulatorLink::link();
     link->init();
     QTRY_VERIFY_WITH_TIMEOUT(link->moterConnectStatus, 10000);
 }
