@@ -1,11 +1,11 @@
 #include "ListWidget.h"
 
+#include "DragScrollArea.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStyleOption>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -35,10 +35,7 @@ ListWidget::ListWidget(QWidget *parent)
     titleLayout->setSpacing(0);
     titleWidget->setFixedHeight(titleHeight);
 
-    scrollArea = new QScrollArea;
-    scrollArea->horizontalScrollBar()->setVisible(false);
-    scrollArea->verticalScrollBar()->setVisible(false);
-    scrollArea->viewport()->installEventFilter(this);
+    scrollArea = new DragScrollArea;
     contentLayout = new QHBoxLayout;
     contentLayout->addWidget(scrollArea);
     contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -119,13 +116,6 @@ void ListWidget::setStyle(int type)
         break;
     }
     setStyleSheet(styleText);
-}
-
-bool ListWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == scrollArea->viewport() && dragScroller.handleViewportEvent(event, scrollArea->verticalScrollBar()))
-        return true;
-    return QWidget::eventFilter(watched, event);
 }
 
 void ListWidget::paintEvent(QPaintEvent *event)

@@ -1,8 +1,6 @@
 #ifndef LISTWIDGET_H
 #define LISTWIDGET_H
 
-#include "DragScroller.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -32,11 +30,9 @@ public:
     void setStyle(int type);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    DragScroller dragScroller;
     QString styleText;
     QWidget *titleWidget;
     QLabel *iconLabel;

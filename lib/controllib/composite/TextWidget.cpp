@@ -1,10 +1,10 @@
 #include "TextWidget.h"
 
+#include "DragScrollArea.h"
+
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -19,10 +19,7 @@ TextWidget::TextWidget(QWidget *parent)
     titleLayout->addStretch();
     titleBar->setFixedHeight(titleHeight);
 
-    scrollArea = new QScrollArea;
-    scrollArea->horizontalScrollBar()->setVisible(false);
-    scrollArea->verticalScrollBar()->setVisible(false);
-    scrollArea->viewport()->installEventFilter(this);
+    scrollArea = new DragScrollArea;
     contentLayout = new QHBoxLayout;
     contentLayout->addWidget(scrollArea);
 
@@ -119,11 +116,4 @@ void TextWidget::setStyle(int type)
         break;
     }
     setStyleSheet(styleText);
-}
-
-bool TextWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == scrollArea->viewport() && dragScroller.handleViewportEvent(event, scrollArea->verticalScrollBar()))
-        return true;
-    return QWidget::eventFilter(watched, event);
 }

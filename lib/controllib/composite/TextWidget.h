@@ -1,8 +1,6 @@
 #ifndef TEXTWIDGET_H
 #define TEXTWIDGET_H
 
-#include "DragScroller.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -32,9 +30,6 @@ public:
     void setContentMargins(int left, int top, int right, int bottom);
     void setStyle(int type);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QString styleText;
     QWidget *titleBar;
@@ -43,7 +38,6 @@ private:
     QWidget *totalWidget;
     QScrollArea *scrollArea;
     QHBoxLayout *contentLayout;
-    DragScroller dragScroller;
 };
 
 #endif
