@@ -8,14 +8,9 @@
 #include "GlobalManager.h"
 #include "KeyedNotice.h"
 #include "Language.h"
-#include "ListWidget.h"
 #include "NetworkController.h"
 
-#include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QPixmap>
-#include <QVBoxLayout>
 
 FileListWidget::FileListWidget(QWidget *parent)
     : Widget(parent)
@@ -29,19 +24,7 @@ void FileListWidget::initData()
 
 void FileListWidget::initUi()
 {
-    listWidget = new ListWidget;
-    listWidget->setStyle(ListWidget::PanelStyle);
-    listWidget->setIcon(QPixmap::fromImage(QImage(":/resources/image/measurepage/filelist.png")));
-    contentWidget = new QWidget;
-    contentLayout = new QVBoxLayout(contentWidget);
-    contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->setSpacing(0);
-    listWidget->setContentWidget(contentWidget);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(listWidget);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    column = std::make_unique<RowColumn<CustomLabel>>(this, ":/resources/image/measurepage/filelist.png", rowHeight);
 }
 
 void FileListWidget::initConnect()
@@ -75,7 +58,7 @@ void FileListWidget::initStyle()
 
 void FileListWidget::retranslateUi()
 {
-    listWidget->setTitle(Language::instance()->text("measureFileList"));
+    column->panel()->setTitle(Language::instance()->text("measureFileList"));
     reload();
 }
 
@@ -88,29 +71,22 @@ void FileListWidget::setFileNames(QStringList names)
 {
     if (names.size() > kMaxRows)
         names = names.mid(0, kMaxRows);
-    const int count = names.size();
-    while (rowList.size() < count) {
+    column->showRows(names.size(), [this] {
         auto *row = new CustomLabel;
-        row->setFixedHeight(rowHeight);
         row->setStyle(CustomLabel::RowStyle);
         // A file name is the operator's text, never markup.
         for (QLabel *label : row->findChildren<QLabel *>())
             label->setTextFormat(Qt::PlainText);
-        contentLayout->addWidget(row);
-        rowList << row;
         connect(row, &CustomButton::clicked, this, [this, row] {
             onRowClicked(row);
         });
-    }
-    for (int i = 0; i < count; ++i) {
-        CustomLabel *row = rowList.at(i);
+        return row;
+    });
+    for (int i = 0; i < names.size(); ++i) {
+        CustomLabel *row = column->rows().at(i);
         row->setSelected(names.at(i) == currentFileName);
         row->setText(names.at(i));
-        row->show();
     }
-    for (int i = count; i < rowList.size(); ++i)
-        rowList.at(i)->hide();
-    contentWidget->setFixedHeight(count * rowHeight);
 }
 
 void FileListWidget::onRowClicked(CustomLabel *row)
@@ -124,23 +100,23 @@ void FileListWidget::onRowClicked(CustomLabel *row)
     }
     currentFileName = name;
     GlobalData::instance()->currentFileName = name;
-    for (CustomLabel *each : qAsConst(rowList))
+    for (CustomLabel *each : column->rows())
         each->setSelected(each == row);
 }
 
 void FileListWidget::applyEnabling()
 {
     if (moterMeasureStatus || recvMeasureResultStatus || calibrationStatus) {
-        contentWidget->setEnabled(false);
-        for (CustomLabel *row : qAsConst(rowList))
+        column->widget()->setEnabled(false);
+        for (CustomLabel *row : column->rows())
             row->setSelected(false);
     } else {
-        contentWidget->setEnabled(true);
+        column->widget()->setEnabled(true);
     }
 }
 
 void FileListWidget::paintEvent(QPaintEvent *event)
 {
-    contentWidget->setFixedWidth(listWidget->width() - 2 * listWidget->margin());
+    column->fitWidth();
     Widget::paintEvent(event);
 }

@@ -1,15 +1,15 @@
 #ifndef FILELISTWIDGET_H
 #define FILELISTWIDGET_H
 
+#include "RowColumn.h"
 #include "Widget.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class CustomLabel;
-class ListWidget;
-class QVBoxLayout;
 
 // The newest stored measurements, at most kMaxRows of them; a tap opens one.
 // Locked while the instrument measures, fetches a profile or calibrates.
@@ -37,11 +37,8 @@ private:
     void onRowClicked(CustomLabel *row);
     void applyEnabling();
 
-    ListWidget *listWidget = nullptr;
-    QWidget *contentWidget = nullptr;
-    QVBoxLayout *contentLayout = nullptr;
     // Rows are only ever added: a reload reuses them and hides the rest.
-    QList<CustomLabel *> rowList;
+    std::unique_ptr<RowColumn<CustomLabel>> column;
     int rowHeight = kRowHeight;
     QString currentFileName;
     bool moterMeasureStatus = false;

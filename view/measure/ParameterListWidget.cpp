@@ -5,12 +5,7 @@
 #include "GlobalManager.h"
 #include "LabelAndLabel.h"
 #include "Language.h"
-#include "ListWidget.h"
 
-#include <QHBoxLayout>
-#include <QImage>
-#include <QPixmap>
-#include <QVBoxLayout>
 #include <QVariant>
 
 ParameterListWidget::ParameterListWidget(QWidget *parent)
@@ -26,19 +21,7 @@ void ParameterListWidget::initData()
 
 void ParameterListWidget::initUi()
 {
-    listWidget = new ListWidget;
-    listWidget->setStyle(ListWidget::PanelStyle);
-    listWidget->setIcon(QPixmap::fromImage(QImage(":/resources/image/measurepage/paralist.png")));
-    contentWidget = new QWidget;
-    contentLayout = new QVBoxLayout(contentWidget);
-    contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->setSpacing(0);
-    listWidget->setContentWidget(contentWidget);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(listWidget);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    column = std::make_unique<RowColumn<LabelAndLabel>>(this, ":/resources/image/measurepage/paralist.png", rowHeight);
 }
 
 void ParameterListWidget::initConnect()
@@ -50,13 +33,13 @@ void ParameterListWidget::initConnect()
 
 void ParameterListWidget::initStyle()
 {
-    contentWidget->setProperty("QWidget", "fileListWidget");
-    contentWidget->setStyleSheet("QWidget[QWidget=\"fileListWidget\"] { background-color: #ffffff; }");
+    column->widget()->setProperty("QWidget", "fileListWidget");
+    column->widget()->setStyleSheet("QWidget[QWidget=\"fileListWidget\"] { background-color: #ffffff; }");
 }
 
 void ParameterListWidget::retranslateUi()
 {
-    listWidget->setTitle(Language::instance()->text("parameterCalculationResults"));
+    column->panel()->setTitle(Language::instance()->text("parameterCalculationResults"));
     setNameValuePairs(GlobalManager::instance()->calculateModel->parameterNameValuePairs());
 }
 
@@ -77,25 +60,17 @@ void ParameterListWidget::rebuildByMode()
 
 void ParameterListWidget::setNameValuePairs(const QList<QPair<QString, QString>> &pairs)
 {
-    const int count = pairs.size();
-    while (rowList.size() < count) {
+    column->showRows(pairs.size(), [] {
         auto *row = new LabelAndLabel;
         row->setStyle(LabelAndLabel::RowStyle);
-        row->setFixedHeight(rowHeight);
-        contentLayout->addWidget(row);
-        rowList << row;
-    }
-    for (int i = 0; i < count; ++i) {
-        rowList.at(i)->setText(pairs.at(i).first, pairs.at(i).second);
-        rowList.at(i)->show();
-    }
-    for (int i = count; i < rowList.size(); ++i)
-        rowList.at(i)->hide();
-    contentWidget->setFixedHeight(count * rowHeight);
+        return row;
+    });
+    for (int i = 0; i < pairs.size(); ++i)
+        column->rows().at(i)->setText(pairs.at(i).first, pairs.at(i).second);
 }
 
 void ParameterListWidget::paintEvent(QPaintEvent *event)
 {
-    contentWidget->setFixedWidth(listWidget->width() - 2 * listWidget->margin());
+    column->fitWidth();
     Widget::paintEvent(event);
 }

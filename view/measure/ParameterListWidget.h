@@ -1,15 +1,16 @@
 #ifndef PARAMETERLISTWIDGET_H
 #define PARAMETERLISTWIDGET_H
 
+#include "RowColumn.h"
 #include "Widget.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
 class LabelAndLabel;
-class ListWidget;
-class QVBoxLayout;
 
 // The results of the last evaluation as name/value rows: the roughness
 // parameters, or the material-ratio values while the Abbott-Firestone curve
@@ -40,11 +41,8 @@ private:
     void rebuildByMode();
 
     int mode = ParameterMode;
-    ListWidget *listWidget = nullptr;
-    QWidget *contentWidget = nullptr;
-    QVBoxLayout *contentLayout = nullptr;
     // Rows are only ever added: a rebuild reuses them and hides the rest.
-    QList<LabelAndLabel *> rowList;
+    std::unique_ptr<RowColumn<LabelAndLabel>> column;
     int rowHeight = kRowHeight;
 };
 

@@ -3,11 +3,7 @@
 #include "GlobalConfig.h"
 #include "LabelAndLabel.h"
 #include "Language.h"
-#include "ListWidget.h"
 
-#include <QImage>
-#include <QPixmap>
-#include <QVBoxLayout>
 #include <QVariant>
 
 namespace {
@@ -34,20 +30,7 @@ void TitledRowList::initData()
 
 void TitledRowList::initUi()
 {
-    listWidget = new ListWidget;
-    listWidget->setStyle(ListWidget::PanelStyle);
-    listWidget->setIcon(QPixmap::fromImage(QImage(iconPath)));
-
-    contentWidget = new QWidget;
-    contentLayout = new QVBoxLayout(contentWidget);
-    contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->setSpacing(0);
-    listWidget->setContentWidget(contentWidget);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(listWidget);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    column = std::make_unique<RowColumn<LabelAndLabel>>(this, iconPath, rowHeight);
 }
 
 void TitledRowList::initConnect()
@@ -56,40 +39,28 @@ void TitledRowList::initConnect()
 
 void TitledRowList::initStyle()
 {
-    contentWidget->setProperty("QWidget", QStringLiteral("fileListWidget"));
-    contentWidget->setStyleSheet("QWidget[QWidget=\"fileListWidget\"] { background-color: #ffffff; }");
+    column->widget()->setProperty("QWidget", QStringLiteral("fileListWidget"));
+    column->widget()->setStyleSheet("QWidget[QWidget=\"fileListWidget\"] { background-color: #ffffff; }");
 }
 
 void TitledRowList::retranslateUi()
 {
-    listWidget->setTitle(Language::instance()->text(titleKey));
+    column->panel()->setTitle(Language::instance()->text(titleKey));
 }
 
 void TitledRowList::updateRows(const QList<QPair<QString, QString>> &shownRows)
 {
-    const int count = shownRows.size();
-    while (rowWidgets.size() < count)
-        createRow();
-    for (int i = 0; i < count; ++i) {
-        rowWidgets.at(i)->setText(shownRows.at(i).first, shownRows.at(i).second);
-        rowWidgets.at(i)->show();
-    }
-    for (int i = count; i < rowWidgets.size(); ++i)
-        rowWidgets.at(i)->hide();
-    contentWidget->setFixedHeight(count * rowHeight);
-}
-
-void TitledRowList::createRow()
-{
-    auto *row = new LabelAndLabel;
-    row->setStyle(LabelAndLabel::RowStyle);
-    row->setFixedHeight(rowHeight);
-    contentLayout->addWidget(row);
-    rowWidgets.append(row);
+    column->showRows(shownRows.size(), [] {
+        auto *row = new LabelAndLabel;
+        row->setStyle(LabelAndLabel::RowStyle);
+        return row;
+    });
+    for (int i = 0; i < shownRows.size(); ++i)
+        column->rows().at(i)->setText(shownRows.at(i).first, shownRows.at(i).second);
 }
 
 void TitledRowList::paintEvent(QPaintEvent *event)
 {
-    contentWidget->setFixedWidth(listWidget->width() - 2 * listWidget->margin());
+    column->fitWidth();
     Widget::paintEvent(event);
 }

@@ -1,15 +1,16 @@
 #ifndef TITLEDROWLIST_H
 #define TITLEDROWLIST_H
 
+#include "RowColumn.h"
 #include "Widget.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
 class LabelAndLabel;
-class ListWidget;
-class QVBoxLayout;
 
 // A titled, scrolling column of name/value rows. Row widgets are made on
 // demand and kept: a shorter list hides the rows it does not use.
@@ -31,15 +32,11 @@ protected:
 
 private:
     void updateRows(const QList<QPair<QString, QString>> &shownRows);
-    void createRow();
 
     const QString titleKey;
     const QString iconPath;
-    ListWidget *listWidget = nullptr;
     QList<QPair<QString, QString>> rows;
-    QWidget *contentWidget = nullptr;
-    QVBoxLayout *contentLayout = nullptr;
-    QList<LabelAndLabel *> rowWidgets;
+    std::unique_ptr<RowColumn<LabelAndLabel>> column;
     int rowHeight = 47;
 };
 
