@@ -4,9 +4,7 @@
 #include "Language.h"
 #include "TableWidget.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidgetItem>
 #include <QVBoxLayout>
@@ -21,19 +19,6 @@ const QString headerBackground = "rgb(241,242,246)";
 constexpr int headerHeight = 50;
 constexpr int rowHeight = 46;
 constexpr int checkBoxSize = 30;
-
-// A check box centred in a plain widget of the given size.
-QWidget *checkBoxCell(CheckBox *box, int width, int height)
-{
-    auto *cell = new QWidget;
-    cell->setFixedSize(width, height);
-    auto *layout = new QVBoxLayout;
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(box, 0, Qt::AlignCenter);
-    cell->setLayout(layout);
-    return cell;
-}
 
 }
 
@@ -59,7 +44,7 @@ void CustomTableWidget::setRows(const QList<QStringList> &rows)
         connect(box, &CheckBox::clicked, this, &CustomTableWidget::emitCheckedRows);
         rowCheckBoxes << box;
         box->setChecked(selectAllCheckBox->isChecked());
-        table->setCellWidget(r, CheckColumn, checkBoxCell(box, rowHeight, rowHeight));
+        table->setCellWidget(r, CheckColumn, TableWidget::centredCell(box, rowHeight, rowHeight));
         for (int c = 1; c < columnWidths.size(); ++c) {
             auto *item = new QTableWidgetItem(rows.at(r).value(c - 1));
             item->setTextAlignment(Qt::AlignCenter);
@@ -103,7 +88,7 @@ void CustomTableWidget::initHeader()
     selectAllCheckBox->setFixedSize(checkBoxSize, checkBoxSize);
     selectAllCheckBox->setChecked(false);
 
-    QWidget *checkCell = checkBoxCell(selectAllCheckBox, columnWidths[CheckColumn], headerHeight);
+    QWidget *checkCell = TableWidget::centredCell(selectAllCheckBox, columnWidths[CheckColumn], headerHeight);
     checkCell->setStyleSheet(QString("QWidget { background-color: %2; color:black; border-bottom: 1px solid %1; }")
                                  .arg(borderColour, headerBackground));
     headerLayout->addWidget(checkCell);
@@ -126,19 +111,8 @@ void CustomTableWidget::initHeader()
 void CustomTableWidget::initTable()
 {
     table = new TableWidget;
-    table->setStyle(0);
-    table->setColumnCount(columnWidths.size());
-    for (int i = 0; i < columnWidths.size(); ++i)
-        table->setColumnWidth(i, columnWidths[i]);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setSectionResizeMode(FileNameColumn, QHeaderView::Stretch);
+    table->setListLayout(columnWidths, FileNameColumn);
     table->setMinimumHeight(50);
-    table->setShowGrid(true);
-    table->setAlternatingRowColors(false);
-    table->horizontalHeader()->setVisible(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->verticalScrollBar()->setStyleSheet("QScrollBar:vertical{ width: 0px; }");
-    table->setStyleSheet("TableWidget { border:0px; color: #37383C; }");
 }
 
 void CustomTableWidget::initUi()

@@ -14,9 +14,7 @@
 #include "TouchButton.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -107,19 +105,8 @@ void sharedDataControlView::initTableArea()
 void sharedDataControlView::initTable()
 {
     table = new TableWidget;
-    table->setStyle(0);
-    table->setColumnCount(columnWidths.size());
-    for (int i = 0; i < columnWidths.size(); ++i)
-        table->setColumnWidth(i, columnWidths.at(i));
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->setListLayout(columnWidths, 1);
     table->setMinimumHeight(500);
-    table->setShowGrid(true);
-    table->setAlternatingRowColors(false);
-    table->horizontalHeader()->setVisible(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->verticalScrollBar()->setStyleSheet("QScrollBar:vertical{ width: 0px; }");
-    table->setStyleSheet("TableWidget { border:0px; color: #37383C; }");
 }
 
 void sharedDataControlView::initFooter()
@@ -291,13 +278,7 @@ void sharedDataControlView::refreshRows()
         box->setFixedSize(30, 30);
         connect(box, &CheckBox::clicked, this, &sharedDataControlView::onRowClicked);
         rowCheckBoxes.append(box);
-        auto *cell = new QWidget;
-        cell->setFixedSize(kRowHeight, kRowHeight);
-        auto *cellLayout = new QVBoxLayout(cell);
-        cellLayout->addWidget(box, 0, Qt::AlignCenter);
-        cellLayout->setContentsMargins(0, 0, 0, 0);
-        cellLayout->setSpacing(0);
-        table->setCellWidget(i, 0, cell);
+        table->setCellWidget(i, 0, TableWidget::centredCell(box, kRowHeight, kRowHeight));
         for (int column = 1; column < columnWidths.size(); ++column) {
             auto *item = new QTableWidgetItem(QString::number(start + i + 1));
             item->setTextAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -37,6 +38,33 @@ void TableWidget::setStyle(int type)
         styleText += "selection-background-color:#D3D3D3; selection-color:black; }";
     }
     setStyleSheet(styleText);
+}
+
+void TableWidget::setListLayout(const QVector<int> &columnWidths, int stretchColumn)
+{
+    setStyle(PlainStyle);
+    setColumnCount(columnWidths.size());
+    for (int i = 0; i < columnWidths.size(); ++i)
+        setColumnWidth(i, columnWidths.at(i));
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(stretchColumn, QHeaderView::Stretch);
+    setShowGrid(true);
+    setAlternatingRowColors(false);
+    horizontalHeader()->setVisible(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setStyleSheet("QScrollBar:vertical{ width: 0px; }");
+    setStyleSheet("TableWidget { border:0px; color: #37383C; }");
+}
+
+QWidget *TableWidget::centredCell(QWidget *content, int width, int height)
+{
+    auto *cell = new QWidget;
+    cell->setFixedSize(width, height);
+    auto *layout = new QVBoxLayout(cell);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content, 0, Qt::AlignCenter);
+    return cell;
 }
 
 bool TableWidget::eventFilter(QObject *watched, QEvent *event)
