@@ -132,11 +132,7 @@ void DataManagementPageTest::singleFileButtonsSurviveARefresh()
 {
     fixture.addIndexRows(3);
     fixture.page->search("");
-    TouchButton *open = nullptr;
-    for (TouchButton *button : fixture.toolbar()->findChildren<TouchButton *>()) {
-        if (button->text() == Language::instance()->text("open2"))
-            open = button;
-    }
+    TouchButton *open = keyedButton(fixture.toolbar(), "open2");
     QVERIFY(open && !open->isEnabled());
     fixture.check(1);
     QVERIFY(open->isEnabled());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyedButton.h"
 #include "NoticeRecorder.h"
 #include "TestWorkspace.h"
 
@@ -134,14 +135,11 @@ public:
     {
         const auto dialogs = page->findChildren<T *>();
         QCOMPARE(dialogs.size(), 1);
-        for (TouchButton *button : dialogs.first()->template findChildren<TouchButton *>()) {
-            if (button->text() == Language::instance()->text("confirm")) {
-                button->click();
-                QTRY_COMPARE(page->findChildren<MaskWidget *>().size(), 0);
-                return;
-            }
-        }
-        QFAIL("no confirm button");
+        TouchButton *confirm = keyedButton(dialogs.first(), "confirm");
+        if (!confirm)
+            QFAIL("no confirm button");
+        confirm->click();
+        QTRY_COMPARE(page->findChildren<MaskWidget *>().size(), 0);
     }
 
     // Index rows without files, numbered names, newest first by time.

@@ -1,3 +1,5 @@
+#include "KeyedButton.h"
+
 #include "ButtonsWidget.h"
 #include "CheckBox.h"
 #include "CustomTableWidget.h"
@@ -52,15 +54,6 @@ QList<int> columnWidths(const TableWidget &table)
     for (int c = 0; c < table.columnCount(); ++c)
         widths << table.columnWidth(c);
     return widths;
-}
-
-TouchButton *buttonWithText(const ButtonsWidget &toolbar, const QString &text)
-{
-    for (TouchButton *button : toolbar.findChildren<TouchButton *>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
 }
 
 }
@@ -192,9 +185,9 @@ void PanelsTest::toolbarStartsWithSingleFileActionsOff()
                                     dictionary->text("export")}));
     QCOMPARE(enabled, (QStringList{dictionary->text("delete"), dictionary->text("clear"), dictionary->text("jump")}));
     toolbar.setSingleFileActionsEnabled(true);
-    QVERIFY(buttonWithText(toolbar, dictionary->text("open2"))->isEnabled());
+    QVERIFY(keyedButton(&toolbar, "open2")->isEnabled());
     toolbar.setSingleFileActionsEnabled(false);
-    QVERIFY(buttonWithText(toolbar, dictionary->text("delete"))->isEnabled());
+    QVERIFY(keyedButton(&toolbar, "delete")->isEnabled());
 }
 
 void PanelsTest::jumpAndSearchPassTheirText()
@@ -204,7 +197,7 @@ void PanelsTest::jumpAndSearchPassTheirText()
     QSignalSpy jumps(&toolbar, &ButtonsWidget::jumpButtonClicked);
     QSignalSpy searches(&toolbar, &ButtonsWidget::searchButtonClicked);
     auto *pageBox = toolbar.findChild<LineEdit *>();
-    TouchButton *jump = buttonWithText(toolbar, Language::instance()->text("jump"));
+    TouchButton *jump = keyedButton(&toolbar, "jump");
     pageBox->clear();
     jump->click();
     toolbar.setPageNumber(12345678);

@@ -1,4 +1,6 @@
+#include "KeyedButton.h"
 #include "NoticeRecorder.h"
+#include "PdfText.h"
 #include "RecordingDevice.h"
 
 #include "FileModel.h"
@@ -20,7 +22,6 @@
 #include <QDir>
 #include <QPointer>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,20 +98,6 @@ void drawPage(const ReportPage &page, RecordingDevice &device, double &u)
     page.drawReport(&painter, rect, u);
 }
 
-QString pdfText(const QString &path, QString *info = nullptr)
-{
-    if (info) {
-        QProcess pdfinfo;
-        pdfinfo.start("pdfinfo", {path});
-        pdfinfo.waitForFinished();
-        *info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
-    }
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", path, "-"});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 } // namespace
 
 class ReportTest : public QObject
@@ -144,7 +131,6 @@ private slots:
 
 private:
     void writeMeasurement(const QString &name, const MeasureDataFile &file);
-    TouchButton *button(QWidget *overlay, const char *key);
 
     QTemporaryDir root;
     std::unique_ptr<NoticeRecorder> notices;
@@ -187,16 +173,6 @@ void ReportTest::cleanupTestCase()
 void ReportTest::writeMeasurement(const QString &name, const MeasureDataFile &file)
 {
     QVERIFY(FileModel().saveMeasurementFile(file, GlobalConfig::instance()->dataStorageDir + "/" + name + ".json"));
-}
-
-TouchButton *ReportTest::button(QWidget *overlay, const char *key)
-{
-    const QString text = Language::instance()->text(key);
-    for (TouchButton *b : overlay->findChildren<TouchButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
 }
 
 void ReportTest::pageFitsAreas_data()
@@ -374,7 +350,7 @@ void ReportTest::overlayPreviewAndName()
     QCOMPARE(boxes.at(0)->currentIndex(), 0);
     QCOMPARE(boxes.at(0)->currentText(), QString(" Office"));
     QCOMPARE(boxes.at(1)->currentText(), QString(" A4"));
-    QVERIFY(button(overlay, "print")->isEnabled());
+    QVERIFY(keyedButton(overlay, "print")->isEnabled());
     QCOMPARE(notices->count("openFailed"), 0);
     overlay->close();
 }
@@ -393,7 +369,7 @@ void ReportTest::cancelDeletesOverlayAndMask()
     QCOMPARE(mask->geometry(), mainWindow->rect());
     QVERIFY(mask->isVisible());
 
-    button(overlay, "cancel")->click();
+    keyedButton(overlay, "cancel")->click();
     QTRY_VERIFY(overlay.isNull());
     QVERIFY(mask.isNull());
 }
@@ -403,7 +379,7 @@ void ReportTest::noPrinterDisablesPrint()
     ReportOverlay::setPrinterNameSource(noPrinters);
     auto *overlay = new sharedFilePrintWidget(DATA_SAVE{}, pairs(3), mainWindow.get());
     overlay->show();
-    QVERIFY(!button(overlay, "print")->isEnabled());
+    QVERIFY(!keyedButton(overlay, "print")->isEnabled());
     overlay->close();
 }
 
@@ -412,7 +388,7 @@ void ReportTest::unreadableFileGivesNoReport()
     QPointer<PrintWidget> overlay = new PrintWidget("no such file", mainWindow.get());
     overlay->show();
     QVERIFY(!overlay->page()->isVisible());
-    QVERIFY(!button(overlay, "print")->isEnabled());
+    QVERIFY(!keyedButton(overlay, "print")->isEnabled());
     QCOMPARE(notices->count("openFailed"), 1);
     QCOMPARE(notices->count("printFailed"), 0);
     overlay->close();
@@ -423,7 +399,7 @@ void ReportTest::failedPrintStaysOpen()
     ReportOverlay::setPrinterNameSource(missingPrinter);
     QPointer<sharedFilePrintWidget> overlay = new sharedFilePrintWidget(DATA_SAVE{}, pairs(3), mainWindow.get());
     overlay->show();
-    button(overlay, "print")->click();
+    keyedButton(overlay, "print")->click();
     QCoreApplication::processEvents();
     QVERIFY(!overlay.isNull());
     QVERIFY(overlay->isVisible());
@@ -487,7 +463,7 @@ void ReportTest::printsOnTheCupsQueue()
     printers->setCurrentIndex(queue);
     QCOMPARE(printers->currentText(), QString(" PDF"));
     overlay->findChild<LineEdit *>()->setText(name);
-    button(overlay, "print")->click();
+    keyedButton(overlay, "print")->click();
     QTRY_VERIFY(overlay.isNull());
     QCOMPARE(notices->count("printFailed"), 0);
 

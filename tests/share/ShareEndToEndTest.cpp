@@ -1,4 +1,6 @@
+#include "KeyedButton.h"
 #include "NoticeRecorder.h"
+#include "PdfText.h"
 #include "ShareTestSupport.h"
 #include "SimulatorLink.h"
 
@@ -26,31 +28,11 @@
 #include <QFile>
 #include <QPointer>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-class AnsweringChooser : public FileChooser
-{
-public:
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return answer; }
-    QString answer;
-};
-
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", path, "-"});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-} // namespace
 
 // The record page against the simulator program, which keeps six records:
 // record n holds 0.1 * n * (k + 1) as value k, its standard code is
@@ -122,30 +104,22 @@ void ShareEndToEndTest::request(const char *key, int pageNumber, int row)
 {
     auto *pageEdit = list->findChild<LineEdit *>();
     pageEdit->setText(QString::number(pageNumber));
-    const QString jump = Language::instance()->text("jump");
-    const QString action = Language::instance()->text(key);
-    for (TouchButton *button : list->findChildren<TouchButton *>()) {
-        if (button->text() == jump)
-            button->click();
-    }
+    TouchButton *jump = keyedButton(list, "jump");
+    QVERIFY(jump);
+    jump->click();
     QTRY_COMPARE(list->findChild<TableWidget *>()->findChildren<CheckBox *>().size(),
                  list->findChild<TableWidget *>()->rowCount());
     list->findChild<TableWidget *>()->findChildren<CheckBox *>().at(row)->click();
-    for (TouchButton *button : list->findChildren<TouchButton *>()) {
-        if (button->text() == action) {
-            QVERIFY(button->isEnabled());
-            button->click();
-        }
-    }
+    TouchButton *action = keyedButton(list, key);
+    QVERIFY(action && action->isEnabled());
+    action->click();
 }
 
 void ShareEndToEndTest::refreshListsSixRecords()
 {
-    const QString refresh = Language::instance()->text("refresh");
-    for (TouchButton *button : list->findChildren<TouchButton *>()) {
-        if (button->text() == refresh)
-            button->click();
-    }
+    TouchButton *refresh = keyedButton(list, "refresh");
+    QVERIFY(refresh);
+    refresh->click();
     auto *table = list->findChild<TableWidget *>();
     QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), 5, 10000);
     emit list->findChildren<CustomPushButton *>().at(1)->clicked();
@@ -189,11 +163,9 @@ void ShareEndToEndTest::printsTheRecord()
     printers->setCurrentIndex(queue);
     const QString name = QStringLiteral("Record6-%1").arg(QDateTime::currentMSecsSinceEpoch());
     overlay->findChild<LineEdit *>()->setText(name);
-    const QString print = Language::instance()->text("print");
-    for (TouchButton *button : overlay->findChildren<TouchButton *>()) {
-        if (button->text() == print)
-            button->click();
-    }
+    TouchButton *print = keyedButton(overlay, "print");
+    QVERIFY(print);
+    print->click();
     QTRY_VERIFY(overlay.isNull());
     QCOMPARE(notices->count("printFailed"), 0);
     const QDir outputs(QDir::homePath() + "/PDF");

@@ -1,3 +1,4 @@
+#include "KeyedButton.h"
 #include "NoticeRecorder.h"
 #include "ShareTestSupport.h"
 
@@ -45,18 +46,6 @@ DATA_SAVE madeRecord(quint8 standard, quint16 word24 = 24, quint16 word25 = 25)
     return record;
 }
 
-class AnsweringChooser : public FileChooser
-{
-public:
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        ++asked;
-        return answer;
-    }
-    QString answer;
-    int asked = 0;
-};
-
 } // namespace
 
 class ShareTest : public QObject
@@ -91,7 +80,6 @@ private slots:
 
 private:
     QStringList tableNumbers(sharedDataControlView *list) const;
-    TouchButton *toolButton(sharedDataControlView *list, const char *key) const;
 
     QTemporaryDir root;
     std::unique_ptr<NoticeRecorder> notices;
@@ -145,16 +133,6 @@ QStringList ShareTest::tableNumbers(sharedDataControlView *list) const
     for (int row = 0; row < table->rowCount(); ++row)
         numbers << table->item(row, 1)->text();
     return numbers;
-}
-
-TouchButton *ShareTest::toolButton(sharedDataControlView *list, const char *key) const
-{
-    const QString text = Language::instance()->text(key);
-    for (TouchButton *button : list->findChildren<TouchButton *>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
 }
 
 void ShareTest::parameterRows_data()
@@ -361,20 +339,20 @@ void ShareTest::listSelectionAndRequests()
     sharedDataControlView *list = page->getRecordListView();
     emit link->executingMachineDataUpdata(12);
     emit list->findChildren<CustomPushButton *>().at(1)->clicked();
-    TouchButton *open = toolButton(list, "open2");
+    TouchButton *open = keyedButton(list, "open2");
     QVERIFY(!open->isEnabled());
     // Replaced cell widgets go with the next turn of the event loop.
     QTRY_COMPARE(list->findChild<TableWidget *>()->findChildren<CheckBox *>().size(), 5);
     QList<CheckBox *> boxes = list->findChild<TableWidget *>()->findChildren<CheckBox *>();
     boxes.at(1)->click();
-    QVERIFY(open->isEnabled() && toolButton(list, "print")->isEnabled() && toolButton(list, "export")->isEnabled());
+    QVERIFY(open->isEnabled() && keyedButton(list, "print")->isEnabled() && keyedButton(list, "export")->isEnabled());
     boxes.at(3)->click();
     QVERIFY(!open->isEnabled());
     boxes.at(3)->click();
     QVERIFY(open->isEnabled());
     open->click();
     QCOMPARE(GlobalData::instance()->executingMachineDataAction, int(RecordAction::Open));
-    toolButton(list, "export")->click();
+    keyedButton(list, "export")->click();
     QCOMPARE(GlobalData::instance()->executingMachineDataAction, int(RecordAction::Export));
 
     // A refresh rebuilds the rows unchecked, each box deleted once.
@@ -408,7 +386,7 @@ void ShareTest::listJump()
     emit link->executingMachineDataUpdata(12);
     auto *pageEdit = list->findChild<LineEdit *>();
     pageEdit->setText(typed);
-    toolButton(list, "jump")->click();
+    keyedButton(list, "jump")->click();
     QCOMPARE(pageEdit->text(), shown);
 }
 
@@ -437,8 +415,8 @@ void ShareTest::listWithoutLinkAsksNothing()
     emit link->executingMachineDataUpdata(6);
     list->findChild<TableWidget *>()->findChildren<CheckBox *>().at(0)->click();
     link->networkConnectStatus = false;
-    toolButton(list, "refresh")->click();
-    toolButton(list, "print")->click();
+    keyedButton(list, "refresh")->click();
+    keyedButton(list, "print")->click();
     QCOMPARE(notices->count("communicationDisconnected"), 2);
     QCOMPARE(GlobalData::instance()->executingMachineDataAction, int(RecordAction::None));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileChooser.h"
 #include "LabelAndLabel.h"
 #include "TitledRowList.h"
 
@@ -7,6 +8,20 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+
+// Answers the page's file question as a test tells it to, and counts the
+// questions.
+class AnsweringChooser : public FileChooser
+{
+public:
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        ++asked;
+        return answer;
+    }
+    QString answer;
+    int asked = 0;
+};
 
 using Rows = QList<QPair<QString, QString>>;
 
