@@ -1,3 +1,5 @@
+#include "MouseSteps.h"
+
 #include "CustomPushButton.h"
 #include "GlobalData.h"
 #include "UiUtilities.h"
@@ -9,37 +11,7 @@ namespace {
 
 QWidget *const noWidget = nullptr;
 
-struct Step {
-    QEvent::Type type;
-    QPoint pos;
-    Qt::MouseButton button;
-};
-
-Step press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
-{
-    return {QEvent::MouseButtonPress, {x, y}, button};
 }
-Step move(int x, int y)
-{
-    return {QEvent::MouseMove, {x, y}, Qt::LeftButton};
-}
-Step release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
-{
-    return {QEvent::MouseButtonRelease, {x, y}, button};
-}
-
-void send(QWidget *widget, const Step &step)
-{
-    const Qt::MouseButtons held =
-        step.type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(step.button);
-    QMouseEvent event(step.type, QPointF(step.pos), QPointF(widget->mapToGlobal(step.pos)),
-                      step.type == QEvent::MouseMove ? Qt::NoButton : step.button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-}
-
-Q_DECLARE_METATYPE(QList<Step>)
 
 class CustomPushButtonTest : public QObject
 {
@@ -100,23 +72,30 @@ void CustomPushButtonTest::pressMoveRelease_data()
     QTest::addColumn<QString>("looks");
     QTest::addColumn<int>("clicks");
     // The button is 42 px high; its width is read when the row runs (-1 = width).
-    QTest::newRow("press and release in place") << false << QList<Step>{press(10, 10), release(10, 10)} << "PN" << 1;
+    QTest::newRow("press and release in place")
+        << false << QList<Step>{mousePress(10, 10), mouseRelease(10, 10)} << "PN" << 1;
     QTest::newRow("drag out and release outside")
-        << false << QList<Step>{press(10, 10), move(10, 60), release(10, 60)} << "PNN" << 0;
+        << false << QList<Step>{mousePress(10, 10), mouseMove(10, 60), mouseRelease(10, 60)} << "PNN" << 0;
     QTest::newRow("drag out and back in")
-        << false << QList<Step>{press(10, 10), move(10, 60), move(10, 10), release(10, 10)} << "PNPN" << 0;
-    QTest::newRow("move 3 px inside") << false << QList<Step>{press(10, 10), move(13, 10), release(13, 10)} << "PPN"
-                                      << 0;
-    QTest::newRow("move 1 px inside") << false << QList<Step>{press(10, 10), move(11, 10), release(11, 10)} << "PPN"
-                                      << 1;
-    QTest::newRow("release at width, height") << false << QList<Step>{press(-1, 42), release(-1, 42)} << "PN" << 1;
+        << false << QList<Step>{mousePress(10, 10), mouseMove(10, 60), mouseMove(10, 10), mouseRelease(10, 10)}
+        << "PNPN" << 0;
+    QTest::newRow("move 3 px inside") << false
+                                      << QList<Step>{mousePress(10, 10), mouseMove(13, 10), mouseRelease(13, 10)}
+                                      << "PPN" << 0;
+    QTest::newRow("move 1 px inside") << false
+                                      << QList<Step>{mousePress(10, 10), mouseMove(11, 10), mouseRelease(11, 10)}
+                                      << "PPN" << 1;
+    QTest::newRow("release at width, height")
+        << false << QList<Step>{mousePress(-1, 42), mouseRelease(-1, 42)} << "PN" << 1;
     QTest::newRow("right button") << false
-                                  << QList<Step>{press(10, 10, Qt::RightButton), release(10, 10, Qt::RightButton)}
+                                  << QList<Step>{mousePress(10, 10, Qt::RightButton),
+                                                 mouseRelease(10, 10, Qt::RightButton)}
                                   << "NN" << 0;
-    QTest::newRow("release without press") << false << QList<Step>{release(10, 10)} << "N" << 0;
+    QTest::newRow("release without press") << false << QList<Step>{mouseRelease(10, 10)} << "N" << 0;
     QTest::newRow("checked: no pressed look, still clicks")
-        << true << QList<Step>{press(10, 10), move(10, 60), move(10, 10), release(10, 10)} << "CCCC" << 0;
-    QTest::newRow("checked tap") << true << QList<Step>{press(10, 10), release(10, 10)} << "CC" << 1;
+        << true << QList<Step>{mousePress(10, 10), mouseMove(10, 60), mouseMove(10, 10), mouseRelease(10, 10)} << "CCCC"
+        << 0;
+    QTest::newRow("checked tap") << true << QList<Step>{mousePress(10, 10), mouseRelease(10, 10)} << "CC" << 1;
 }
 
 void CustomPushButtonTest::pressMoveRelease()

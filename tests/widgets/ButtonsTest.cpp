@@ -1,3 +1,5 @@
+#include "MouseSteps.h"
+
 #include "CustomButton.h"
 #include "PushButton.h"
 #include "TouchButton.h"
@@ -8,37 +10,7 @@ namespace {
 
 QWidget *const noWidget = nullptr;
 
-struct Step {
-    QEvent::Type type;
-    QPoint pos;
-    Qt::MouseButton button;
-};
-
-void send(QWidget *widget, const Step &step, Qt::MouseEventSource source = Qt::MouseEventNotSynthesized)
-{
-    const Qt::MouseButtons held =
-        step.type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(step.button);
-    QMouseEvent event(step.type, QPointF(step.pos), QPointF(step.pos), QPointF(widget->mapToGlobal(step.pos)),
-                      step.type == QEvent::MouseMove ? Qt::NoButton : step.button, held, Qt::NoModifier, source);
-    QApplication::sendEvent(widget, &event);
 }
-
-Step mousePress(int x, int y, Qt::MouseButton button = Qt::LeftButton)
-{
-    return {QEvent::MouseButtonPress, {x, y}, button};
-}
-Step mouseMove(int x, int y)
-{
-    return {QEvent::MouseMove, {x, y}, Qt::LeftButton};
-}
-Step mouseRelease(int x, int y, Qt::MouseButton button = Qt::LeftButton)
-{
-    return {QEvent::MouseButtonRelease, {x, y}, button};
-}
-
-}
-
-Q_DECLARE_METATYPE(QList<Step>)
 
 class ButtonsTest : public QObject
 {
