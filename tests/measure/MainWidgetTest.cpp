@@ -1,5 +1,6 @@
 #include "NoticeRecorder.h"
 #include "PageFixture.h"
+#include "TestWorkspace.h"
 
 #include "AlertDialog.h"
 #include "GlobalManager.h"
@@ -30,8 +31,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void sizesAndScales();
+    void pagesAreBuiltInPageOrder();
+    void dataPageIsSearchedWhenItComesToTheFront();
     void tapShowsThePageOnce();
     void pageFollowsEveryChange();
     void busyInstrumentLocksTheDataPages();
@@ -50,14 +54,20 @@ private:
     static void answer(AlertDialog *dialog, bool confirm);
     QString configPath() const;
 
-    QTemporaryDir root;
+    TestWorkspace workspace;
     MainWidget *window = nullptr;
     std::unique_ptr<NoticeRecorder> notices;
 };
 
 void MainWidgetTest::initTestCase()
 {
-    QVERIFY(preparePages(root));
+    QVERIFY(workspace.setUp());
+    QVERIFY(preparePages(workspace.root));
+}
+
+void MainWidgetTest::cleanupTestCase()
+{
+    workspace.tearDown();
 }
 
 void MainWidgetTest::init()
@@ -66,9 +76,6 @@ void MainWidgetTest::init()
     GlobalData::instance()->setCurrentPage(PageIndex::Measure);
     window = new MainWidget;
     window->init();
-    // The other pages come with their own developers; plain widgets hold their places.
-    for (int page = PageIndex::DataManagement; page <= PageIndex::Setup; ++page)
-        stack()->addWidget(new QWidget);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     GlobalData::instance()->mainWindowRect = window->geometry();
@@ -148,6 +155,48 @@ void MainWidgetTest::sizesAndScales()
         QVERIFY(button->isEnabled());
         QVERIFY(!button->icon().isNull());
     }
+}
+
+void MainWidgetTest::pagesAreBuiltInPageOrder()
+{
+    const QStringList classes{"MeasurePage", "DataManagementPage", "shareFileView", "SetupPage"};
+    QCOMPARE(stack()->count(), classes.size());
+    for (int page = 0; page < classes.size(); ++page) {
+        QWidget *widget = stack()->widget(page);
+        QCOMPARE(QString(widget->metaObject()->className()), classes.at(page));
+        // Built by its init before the window was shown.
+        QVERIFY(widget->layout());
+        QCOMPARE(widget->styleSheet(), classes.at(page) + " { background-color: rgb(242,242,242); }");
+    }
+}
+
+void MainWidgetTest::dataPageIsSearchedWhenItComesToTheFront()
+{
+    GlobalData *data = GlobalData::instance();
+    const QList<PushButton *> buttons = navigationButtons();
+    QSignalSpy searches(data, &GlobalData::measureDataInfoListChanged);
+
+    data->setCurrentPage(PageIndex::DataManagement);
+    QCOMPARE(stack()->currentIndex(), int(PageIndex::DataManagement));
+    QCOMPARE(searches.count(), 1);
+
+    // A tap on the page already shown announces nothing and searches nothing.
+    QTest::mouseClick(buttons.at(PageIndex::DataManagement), Qt::LeftButton);
+    QCOMPARE(searches.count(), 1);
+
+    // A bare announcement with another page stored runs the follower twice:
+    // once for itself and once in the nested call the button's tap makes.
+    data->currentPage = PageIndex::Setup;
+    emit data->currentPageChanged(PageIndex::DataManagement);
+    QCOMPARE(searches.count(), 3);
+
+    // A locked page is not entered, but the shared list is still refreshed.
+    data->setCurrentPage(PageIndex::Measure);
+    emit GlobalManager::instance()->networkController->moterMeasureStatusChanged(true);
+    searches.clear();
+    emit data->currentPageChanged(PageIndex::DataManagement);
+    QCOMPARE(stack()->currentIndex(), int(PageIndex::Measure));
+    QCOMPARE(searches.count(), 1);
 }
 
 void MainWidgetTest::tapShowsThePageOnce()

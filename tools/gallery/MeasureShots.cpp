@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QtMath>
 
 namespace {
@@ -46,8 +45,7 @@ void settle(int milliseconds)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-// The window with plain widgets in place of the pages other developers build,
-// showing the sample profile evaluated.
+// The window showing the sample profile evaluated.
 MainWidget *mainWindow()
 {
     GlobalConfig::instance()->initStyle();
@@ -57,9 +55,6 @@ MainWidget *mainWindow()
     data->calcutateResult.measureDataList = sampleProfile();
     auto *window = new MainWidget;
     window->init();
-    auto *stack = window->findChild<QStackedWidget *>();
-    for (int page = PageIndex::DataManagement; page <= PageIndex::Setup; ++page)
-        stack->addWidget(new QWidget);
     emit data->measureDataListChanged();
     return window;
 }
@@ -77,6 +72,14 @@ QList<QPushButton *> curveButtons(QWidget *window)
 MeasureWaveformWidget *measuredPlot(QWidget *window)
 {
     return window->findChild<MeasureWaveformWidget *>();
+}
+
+QWidget *picture(const QPixmap &shot)
+{
+    auto *label = new QLabel;
+    label->setPixmap(shot);
+    label->resize(shot.size());
+    return label;
 }
 
 // The dialog stands on a mask window of its own; the shot draws both over the
@@ -102,10 +105,19 @@ QWidget *withDialog(MainWidget *window)
         painter.drawPixmap((shot.width() - card.width()) / 2, (shot.height() - card.height()) / 2, card);
     }
     delete window;
-    auto *label = new QLabel;
-    label->setPixmap(shot);
-    label->resize(shot.size());
-    return label;
+    return picture(shot);
+}
+
+// The window as shown at this moment, kept as a picture so that the page it
+// shows can be put back before the gallery grabs it.
+QWidget *withWindowShown(MainWidget *window)
+{
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
+    settle(100);
+    const QPixmap shot = window->grab();
+    delete window;
+    return picture(shot);
 }
 
 void addMeasureShots(Gallery &gallery)
@@ -113,6 +125,16 @@ void addMeasureShots(Gallery &gallery)
     gallery.add("mainwindow-idle", [] {
         return mainWindow();
     });
+    const QStringList pages{"measure", "data-management", "instrument-records", "setup"};
+    for (int page = 0; page < pages.size(); ++page) {
+        gallery.add("mainwindow-page-" + pages.at(page), [page] {
+            MainWidget *window = mainWindow();
+            GlobalData::instance()->setCurrentPage(page);
+            QWidget *shot = withWindowShown(window);
+            GlobalData::instance()->setCurrentPage(PageIndex::Measure);
+            return shot;
+        });
+    }
     gallery.add("mainwindow-busy-notice", [] {
         MainWidget *window = mainWindow();
         NetworkController *link = GlobalManager::instance()->networkController;

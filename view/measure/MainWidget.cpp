@@ -2,6 +2,7 @@
 
 #include "AlertDialog.h"
 #include "Codes.h"
+#include "DataManagementPage.h"
 #include "FileController.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
@@ -13,6 +14,8 @@
 #include "NetworkController.h"
 #include "OpenDialog.h"
 #include "PushButton.h"
+#include "SetupPage.h"
+#include "shareFileView.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -109,8 +112,20 @@ void MainWidget::buildNavigation()
 void MainWidget::buildPages()
 {
     measurePage = new MeasurePage;
+    dataManagementPage = new DataManagementPage;
+    instrumentRecordPage = new shareFileView;
+    setupPage = new SetupPage;
+    // Every page is whole before any of them is shown or linked.
     measurePage->init();
-    pageStack->addWidget(measurePage);
+    dataManagementPage->init();
+    instrumentRecordPage->init();
+    setupPage->init();
+    setupPage->setMeasurePage(measurePage);
+    // Stack positions are the page numbers of GlobalData::currentPage.
+    pageStack->insertWidget(PageIndex::Measure, measurePage);
+    pageStack->insertWidget(PageIndex::DataManagement, dataManagementPage);
+    pageStack->insertWidget(PageIndex::InstrumentRecords, instrumentRecordPage);
+    pageStack->insertWidget(PageIndex::Setup, setupPage);
     pageStack->setCurrentIndex(GlobalData::instance()->currentPage);
 }
 
@@ -165,7 +180,11 @@ void MainWidget::initConnect()
 void MainWidget::initStyle()
 {
     navigationBar->setStyleSheet(".QWidget{ border-right:1px solid #CCCCCC; background-color: #F0F0F0; }");
-    measurePage->setStyleSheet(QString("MeasurePage { background-color: %1; }").arg("rgb(242,242,242)"));
+    const QString background = "rgb(242,242,242)";
+    measurePage->setStyleSheet(QString("MeasurePage { background-color: %1; }").arg(background));
+    dataManagementPage->setStyleSheet(QString("DataManagementPage { background-color: %1; }").arg(background));
+    instrumentRecordPage->setStyleSheet(QString("shareFileView { background-color: %1; }").arg(background));
+    setupPage->setStyleSheet(QString("SetupPage { background-color: %1; }").arg(background));
 }
 
 void MainWidget::retranslateUi()
@@ -199,6 +218,10 @@ void MainWidget::onCurrentPageChanged(int index)
         return;
     navigationButtons.at(index)->click();
     QCoreApplication::processEvents();
+    // The file list may have changed anywhere since the page was last seen;
+    // the search runs even when the locked button kept the page from showing.
+    if (index == PageIndex::DataManagement)
+        dataManagementPage->search(QString());
 }
 
 void MainWidget::onExitRequested()

@@ -6,10 +6,13 @@
 #include <QList>
 #include <QStringList>
 
+class DataManagementPage;
 class MainTitleBar;
 class MeasurePage;
 class PushButton;
 class QStackedWidget;
+class SetupPage;
+class shareFileView;
 
 // The program's one frameless window: title bar, the navigation column and
 // the page stack. It follows the instrument's state so that the data pages
@@ -50,6 +53,9 @@ private:
     QStringList checkedIconPaths;
     QStackedWidget *pageStack = nullptr;
     MeasurePage *measurePage = nullptr;
+    DataManagementPage *dataManagementPage = nullptr;
+    shareFileView *instrumentRecordPage = nullptr;
+    SetupPage *setupPage = nullptr;
     bool networkConnectStatus = false;
     bool moterConnectStatus = false;
     bool snMatchStatus = false;
