@@ -13,7 +13,6 @@
 #include "ShapeRemovalWidget.h"
 #include "WavinessWidget.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -33,11 +32,8 @@ constexpr int kSmallestButtonFont = 12;
 // not fit the button's fixed width.
 void setFittingText(QPushButton *button, const QString &text)
 {
-    QFont font = GlobalData::instance()->font;
-    const int room = button->width() - 2 * kButtonTextPadding;
-    while (font.pixelSize() > kSmallestButtonFont && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPixelSize(font.pixelSize() - 1);
-    button->setFont(font);
+    button->setFont(
+        fittingFont(GlobalData::instance()->font, text, button->width() - 2 * kButtonTextPadding, kSmallestButtonFont));
     button->setText(text);
 }
 

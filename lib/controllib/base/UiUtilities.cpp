@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 QString indentText(const QString &text, int count)
 {
@@ -36,4 +37,11 @@ void loadApplicationFont(QFont &font, const QString &path, int pixelSize)
         font.setFamily(families.first());
     font.setPixelSize(pixelSize);
     QApplication::setFont(font);
+}
+
+QFont fittingFont(QFont font, const QString &text, int room, int smallestPixelSize)
+{
+    while (font.pixelSize() > smallestPixelSize && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }

@@ -2,6 +2,7 @@
 
 #include "ComboBox.h"
 #include "GlobalConfig.h"
+#include "UiUtilities.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@ constexpr int kSettingComboWidth = 155;
 constexpr int kLabelWidth = 120;
 constexpr int kItemHeight = 45;
 constexpr int kWideComboWidth = 240;
+constexpr int kSmallestLabelFont = 12;
 constexpr int kChoiceComboWidth = 220;
 const char *const whiteLabel = "QLabel{ background-color: white; }";
 
@@ -37,6 +39,7 @@ void LabelAndCombobox::setItems(const QString &labelText, const QStringList &ite
 {
     label->setText(labelText);
     comboBox->setItems(items);
+    fitLabel();
 }
 
 void LabelAndCombobox::setCurrentIndex(int index)
@@ -57,6 +60,7 @@ QString LabelAndCombobox::currentText() const
 void LabelAndCombobox::setStyle(int type)
 {
     styleText.clear();
+    styleType = type;
     switch (type) {
     case SettingStyle:
         label->setStyleSheet(whiteLabel);
@@ -79,4 +83,21 @@ void LabelAndCombobox::setStyle(int type)
         break;
     }
     setStyleSheet(styleText);
+}
+
+void LabelAndCombobox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitLabel();
+}
+
+void LabelAndCombobox::fitLabel()
+{
+    if (styleType != SettingStyle)
+        return;
+    // The label takes whatever the list leaves, whatever its text asks for.
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHorizontalStretch(1);
+    label->setSizePolicy(policy);
+    label->setFont(fittingFont(font(), label->text(), width() - comboBox->width(), kSmallestLabelFont));
 }

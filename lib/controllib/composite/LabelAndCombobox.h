@@ -28,11 +28,19 @@ public:
 signals:
     void indexChanged(int index);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // In the settings grid the row's width is fixed, so a long label text
+    // gets a smaller font rather than pushing the list out of the row.
+    void fitLabel();
+
     QLabel *label;
     ComboBox *comboBox;
     QHBoxLayout *rowLayout;
     QString styleText;
+    int styleType = -1;
 };
 
 #endif
