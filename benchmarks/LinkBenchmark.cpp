@@ -45,13 +45,13 @@ bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 double wireSeconds(int packageSize)
 {
     const int packages = (kSamples + packageSize - 1) / packageSize;
-    const double replyBytes = packages * (kFrameOverhead + kPayloadPrefixSize + kSampleBytes) + double(kSamples) * kSampleBytes;
+    const double replyBytes =
+        packages * (kFrameOverhead + kPayloadPrefixSize + kSampleBytes) + double(kSamples) * kSampleBytes;
     const double requestBytes = packages * double(kFrameOverhead + kRequestPayloadBytes);
     return (replyBytes + requestBytes) * kBitsPerByte / kBaudRate;
 }
 
-struct Rig
-{
+struct Rig {
     Rig()
     {
         PortList::setAnnounceFolder(folder.path());
@@ -70,11 +70,16 @@ struct Rig
         data->isAutoSave = false;
         data->settingsData = {2, 0, 0, 0, 0, 1, 4, 0};
         manager->calculateController->updateParameterNameList();
-        QObject::connect(data, &GlobalData::measureDataListChanged, data,
-                         [data] { data->setCalculateRange(0, data->calcutateResult.measureDataList.size() - 1); });
+        QObject::connect(data, &GlobalData::measureDataListChanged, data, [data] {
+            data->setCalculateRange(0, data->calcutateResult.measureDataList.size() - 1);
+        });
         link = manager->networkController;
         link->init();
-        ready = ready && waitFor([this] { return link->moterConnectStatus; }, 10000);
+        ready = ready && waitFor(
+                             [this] {
+                                 return link->moterConnectStatus;
+                             },
+                             10000);
     }
 
     QTemporaryDir folder;
@@ -105,21 +110,25 @@ void BM_CompletionToEvaluatedProfile(benchmark::State &state)
     qint64 evaluatedNs = 0;
     // The fetching flag rises with the completion report and falls once the
     // last package is in, just before the profile is evaluated.
-    auto fetching = QObject::connect(link, &NetworkController::recvMeasureResultStatusChanged, link,
-                                     [&](bool status) {
-                                         if (status)
-                                             clock.start();
-                                         else
-                                             packagesInNs = clock.nsecsElapsed();
-                                     });
-    auto evaluated = QObject::connect(link, &NetworkController::dataReceiveCompleted, link,
-                                      [&] { evaluatedNs = clock.nsecsElapsed(); });
+    auto fetching = QObject::connect(link, &NetworkController::recvMeasureResultStatusChanged, link, [&](bool status) {
+        if (status)
+            clock.start();
+        else
+            packagesInNs = clock.nsecsElapsed();
+    });
+    auto evaluated = QObject::connect(link, &NetworkController::dataReceiveCompleted, link, [&] {
+        evaluatedNs = clock.nsecsElapsed();
+    });
     double fetchSeconds = 0.0;
     double evaluateSeconds = 0.0;
     for (auto _ : state) {
         evaluatedNs = 0;
         link->startMeasurement();
-        if (!waitFor([&] { return evaluatedNs > 0 && !link->moterMoveStatus; }, 60000)) {
+        if (!waitFor(
+                [&] {
+                    return evaluatedNs > 0 && !link->moterMoveStatus;
+                },
+                60000)) {
             state.SkipWithError("the profile did not arrive");
             break;
         }

@@ -48,8 +48,7 @@ public:
     // Drops only the rows of files that are gone from the disk.
     bool deleteMeasurementFiles(const QStringList &names);
     bool exportMeasurementFile(const QString &name, const QString &csvPath) const;
-    bool exportExecutingMachineData(DATA_SAVE record,
-                                    const QList<QPair<QString, QString>> &parameterRows,
+    bool exportExecutingMachineData(DATA_SAVE record, const QList<QPair<QString, QString>> &parameterRows,
                                     const QString &csvPath) const;
 
     void loadSystemConfig();

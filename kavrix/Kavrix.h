@@ -115,12 +115,7 @@ typedef struct ParaRecord {
     int Valid;
 } ParaRecord;
 
-enum {
-    KAVRIX_GROUPS = 5,
-    KAVRIX_STANDARDS = 10,
-    KAVRIX_NAME_SLOTS = 40,
-    KAVRIX_MEAN_SLOTS = 25
-};
+enum { KAVRIX_GROUPS = 5, KAVRIX_STANDARDS = 10, KAVRIX_NAME_SLOTS = 40, KAVRIX_MEAN_SLOTS = 25 };
 
 typedef struct Info {
     const char *AllParmName[KAVRIX_GROUPS][KAVRIX_STANDARDS][KAVRIX_NAME_SLOTS];

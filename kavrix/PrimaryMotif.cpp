@@ -141,13 +141,11 @@ static void wavinessMotifs(const DataArray *curve, const ProfileElements *e, dou
     // Neighbouring motifs share the highest point between their bottoms.
     motifs[0].Left = highestBetween(curve, 0, motifs[0].Bottom.Index);
     for (u = 1; u < count; ++u) {
-        const AlgoPoint top = highestBetween(curve, motifs[u - 1].Bottom.Index,
-                                             motifs[u].Bottom.Index);
+        const AlgoPoint top = highestBetween(curve, motifs[u - 1].Bottom.Index, motifs[u].Bottom.Index);
         motifs[u - 1].Right = top;
         motifs[u].Left = top;
     }
-    motifs[count - 1].Right = highestBetween(curve, motifs[count - 1].Bottom.Index,
-                                             curve->N - 1);
+    motifs[count - 1].Right = highestBetween(curve, motifs[count - 1].Bottom.Index, curve->N - 1);
     for (u = 0; u < count; ++u)
         finishMotif(&motifs[u]);
     const MotifStatistics st = motifStatistics(motifs, count);
@@ -177,11 +175,10 @@ void algoCalcPrimaryMotif(ParaRecord *para)
     }
     algoFreeProfileElements(&elements);
 
-    algoWriteValues(para, KAVRIX_P_FIRST, {
-        s.MeanAbs, s.Rms, s.Skewness, s.Kurtosis, s.PeakHeight, s.ValleyDepth,
-        e.Height, s.TotalHeight, e.CrossingSpacing, s.MeanSlope, s.RmsSlope,
-        e.TenPointHeight, e.PeakDensity, s.MeanWavelength, s.RmsWavelength,
-        s.LengthRatio});
+    algoWriteValues(para, KAVRIX_P_FIRST,
+                    {s.MeanAbs, s.Rms, s.Skewness, s.Kurtosis, s.PeakHeight, s.ValleyDepth, e.Height, s.TotalHeight,
+                     e.CrossingSpacing, s.MeanSlope, s.RmsSlope, e.TenPointHeight, e.PeakDensity, s.MeanWavelength,
+                     s.RmsWavelength, s.LengthRatio});
     for (int slot = 0; slot < KAVRIX_MOTIF_COUNT; ++slot)
         para->Results[KAVRIX_MOTIF_FIRST + slot].Value1 = motif[slot];
 }

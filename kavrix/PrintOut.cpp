@@ -11,13 +11,11 @@ namespace {
 constexpr int kPrintStandard = KAVRIX_STANDARDS - 1;
 
 // "打印传出参数值" (print the returned parameter values) in GBK.
-constexpr char kOpeningBanner[] =
-    "\n************************************************** "
-    "\xB4\xF2\xD3\xA1\xB4\xAB\xB3\xF6\xB2\xCE\xCA\xFD\xD6\xB5"
-    " **************************************************\n\n";
-constexpr char kClosingBanner[] =
-    "\n**************************************************  "
-    "**************************************************\n\n";
+constexpr char kOpeningBanner[] = "\n************************************************** "
+                                  "\xB4\xF2\xD3\xA1\xB4\xAB\xB3\xF6\xB2\xCE\xCA\xFD\xD6\xB5"
+                                  " **************************************************\n\n";
+constexpr char kClosingBanner[] = "\n**************************************************  "
+                                  "**************************************************\n\n";
 
 struct GroupLayout {
     int group;
@@ -41,12 +39,12 @@ void printGroup(const ParaRecord &para, const Info &info, const GroupLayout &lay
         const ParmResult &result = para.Results[layout.first + slot];
         const char *symbol = info.AllParmName[layout.group][kPrintStandard][slot];
         std::printf("%-3d%7s = %-15s - %-15.23s - %-15s - %-20.23s\n", slot, symbol ? symbol : "",
-                    algoFixedText(result.Value1).Text, result.ValueUnit1,
-                    algoFixedText(result.Value2).Text, result.ValueUnit2);
+                    algoFixedText(result.Value1).Text, result.ValueUnit1, algoFixedText(result.Value2).Text,
+                    result.ValueUnit2);
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void algoPrintOutParmValue(ParaRecord *para, Info *info)
 {

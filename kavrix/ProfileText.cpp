@@ -64,8 +64,7 @@ bool readText(const char *path, char *&text, long &size)
     }
     if (read && size > 0) {
         text = static_cast<char *>(algoMalloc(static_cast<std::size_t>(size)));
-        read = text && std::fread(text, 1, static_cast<std::size_t>(size), file)
-                           == static_cast<std::size_t>(size);
+        read = text && std::fread(text, 1, static_cast<std::size_t>(size), file) == static_cast<std::size_t>(size);
     }
     std::fclose(file);
     if (!read) {
@@ -77,8 +76,7 @@ bool readText(const char *path, char *&text, long &size)
 
 // Calls visit with each run of characters between separators, in order,
 // until visit returns false; returns whether every run was visited.
-template <typename Visit>
-bool forEachToken(const char *text, long size, Visit visit)
+template <typename Visit> bool forEachToken(const char *text, long size, Visit visit)
 {
     const char *end = text + size;
     const char *pos = text;
@@ -149,20 +147,18 @@ bool writeValues(const double *values, int count, const char *path)
     }
     bool written = true;
     for (int i = 0; values && i < count && written; ++i) {
-        written = std::fputs(exactText(values[i]).Text, file) >= 0
-                  && (i + 1 == count || std::fputc(',', file) != EOF);
+        written = std::fputs(exactText(values[i]).Text, file) >= 0 && (i + 1 == count || std::fputc(',', file) != EOF);
     }
     const bool closed = std::fclose(file) == 0;
     return written && closed;
 }
 
-}  // namespace
+} // namespace
 
 NumberText algoFixedText(double value)
 {
     NumberText number{};
-    std::to_chars(number.Text, number.Text + sizeof number.Text - 1, value,
-                  std::chars_format::fixed, kFixedDecimals);
+    std::to_chars(number.Text, number.Text + sizeof number.Text - 1, value, std::chars_format::fixed, kFixedDecimals);
     return number;
 }
 

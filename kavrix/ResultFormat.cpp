@@ -20,17 +20,12 @@ constexpr Scale S = Scale::Slope;
 constexpr Scale LR = Scale::LengthRatio;
 constexpr Scale A = Scale::Area;
 
-constexpr Scale RoughnessScales[KAVRIX_R_COUNT] = {
-    H, H, R, R, H, H, H, H, H, L, L, S, S, H, H, R, L, L, LR};
-constexpr Scale WavinessScales[KAVRIX_W_COUNT] = {
-    H, H, R, R, H, H, H, H, H, L, S, R};
-constexpr Scale PrimaryScales[KAVRIX_P_COUNT] = {
-    H, H, R, R, H, H, H, H, L, S, S, H, R, L, L, LR};
-constexpr Scale MaterialRatioScales[KAVRIX_MR_COUNT] = {
-    H, H, H, R, R, H, R, A, A, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R,
-    R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R};
-constexpr Scale MotifScales[KAVRIX_MOTIF_COUNT] = {
-    C, L, H, H, C, C, H, L, L, H, H, H, C, H, L};
+constexpr Scale RoughnessScales[KAVRIX_R_COUNT] = {H, H, R, R, H, H, H, H, H, L, L, S, S, H, H, R, L, L, LR};
+constexpr Scale WavinessScales[KAVRIX_W_COUNT] = {H, H, R, R, H, H, H, H, H, L, S, R};
+constexpr Scale PrimaryScales[KAVRIX_P_COUNT] = {H, H, R, R, H, H, H, H, L, S, S, H, R, L, L, LR};
+constexpr Scale MaterialRatioScales[KAVRIX_MR_COUNT] = {H, H, H, R, R, H, R, A, A, R, R, R, R, R, R, R, R, R, R, R,
+                                                        R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R, R};
+constexpr Scale MotifScales[KAVRIX_MOTIF_COUNT] = {C, L, H, H, C, C, H, L, L, H, H, H, C, H, L};
 
 constexpr double MicroInchPerMicrometre = 0.393700787402 * 100.0;
 constexpr double MillimetresPerInch = 25.4;
@@ -92,8 +87,8 @@ Conversion conversion(Scale scale, const BaseFactors &f)
 bool writeValueText(char (&field)[KAVRIX_TEXT_SIZE], double value, int decimals, const char *unit)
 {
     char number[KAVRIX_TEXT_SIZE];
-    const std::to_chars_result r = std::to_chars(number, number + sizeof number - 1, value,
-                                                 std::chars_format::fixed, decimals);
+    const std::to_chars_result r =
+        std::to_chars(number, number + sizeof number - 1, value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc())
         return false;
     *r.ptr = '\0';
@@ -109,8 +104,8 @@ bool writeValueText(char (&field)[KAVRIX_TEXT_SIZE], double value, int decimals,
 bool writeTexts(ParmResult &result, Scale scale, int inchDecimals, bool wholeZero)
 {
     const bool whole = scale == Scale::Count || (wholeZero && result.Value1 == 0.0);
-    return writeValueText(result.ValueUnit1, result.Value1, whole ? 0 : Decimals, result.Unit1)
-        && writeValueText(result.ValueUnit2, result.Value2, whole ? 0 : inchDecimals, result.Unit2);
+    return writeValueText(result.ValueUnit1, result.Value1, whole ? 0 : Decimals, result.Unit1) &&
+           writeValueText(result.ValueUnit2, result.Value2, whole ? 0 : inchDecimals, result.Unit2);
 }
 
 // A value that is not finite, or too large to show in its field in either

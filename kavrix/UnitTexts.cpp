@@ -3,7 +3,8 @@
 #include "Kavrix.h"
 
 // GBK: A6 CC is the micro sign, so micrometres are three bytes.
-const char kUnitMicrometre[] = "\xA6\xCC" "m";
+const char kUnitMicrometre[] = "\xA6\xCC"
+                               "m";
 const char kUnitMillimetre[] = "mm";
 const char kUnitMicroinch[] = "\xA6\xCC\xA1\xE5";
 const char kUnitInch[] = "\xA1\xE5";
@@ -15,10 +16,7 @@ namespace {
 // One letter per slot of each group: u micrometre, m millimetre, % percent,
 // - no unit.
 const char *const kGroupUnits[KAVRIX_GROUPS] = {
-    "uu--uuuuumm--uu-mm-",
-    "uu--uuuuum--",
-    "uu--uuuum--u-mm-",
-    "uuu--u---%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%",
+    "uu--uuuuumm--uu-mm-", "uu--uuuuum--", "uu--uuuum--u-mm-", "uuu--u---%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%",
     "-muu----muuu---",
 };
 

@@ -41,8 +41,7 @@ public:
     // Writes the clipped calculate range of the samples into the record's raw
     // curve, never more than the record's capacity, and sets N and EvalLength
     // (fullLength is the length in mm of the whole profile).
-    static void loadSamples(ParaRecord &record, const QList<double> &samples,
-                            int left, int right, double fullLength);
+    static void loadSamples(ParaRecord &record, const QList<double> &samples, int left, int right, double fullLength);
 
     // Copies the curves and merges the parameter values of an evaluated record.
     // A rejected evaluation leaves the curves empty and the entries unmeasured.

@@ -33,14 +33,38 @@ SettingsModel::SettingsModel(QObject *parent)
 {
 }
 
-int SettingsModel::calculateStandard() const { return settings().calculateStandard; }
-int SettingsModel::shapeRemoval() const { return settings().shapeRemoval; }
-int SettingsModel::waveFilter() const { return settings().waveFilter; }
-int SettingsModel::cutoffWavelengthS() const { return settings().cutoffWavelengthS; }
-int SettingsModel::cutoffWavelengthC() const { return settings().cutoffWavelengthC; }
-double SettingsModel::samplingLength() const { return settings().samplingLength; }
-int SettingsModel::samplingNumber() const { return settings().samplingNumber; }
-int SettingsModel::measureRange() const { return settings().measureRange; }
+int SettingsModel::calculateStandard() const
+{
+    return settings().calculateStandard;
+}
+int SettingsModel::shapeRemoval() const
+{
+    return settings().shapeRemoval;
+}
+int SettingsModel::waveFilter() const
+{
+    return settings().waveFilter;
+}
+int SettingsModel::cutoffWavelengthS() const
+{
+    return settings().cutoffWavelengthS;
+}
+int SettingsModel::cutoffWavelengthC() const
+{
+    return settings().cutoffWavelengthC;
+}
+double SettingsModel::samplingLength() const
+{
+    return settings().samplingLength;
+}
+int SettingsModel::samplingNumber() const
+{
+    return settings().samplingNumber;
+}
+int SettingsModel::measureRange() const
+{
+    return settings().measureRange;
+}
 
 bool SettingsModel::store(int SettingsData::*field, int index, int count)
 {
@@ -102,8 +126,7 @@ void SettingsModel::setMeasureRange(int index)
 
 QStringList SettingsModel::calculateStandardList()
 {
-    return {"JIS-82", "JIS-87", "JIS-94", "JIS-01", "JIS-13",
-            "ISO-84", "ISO-97", "DIN-90", "ASME-95", "GB-14"};
+    return {"JIS-82", "JIS-87", "JIS-94", "JIS-01", "JIS-13", "ISO-84", "ISO-97", "DIN-90", "ASME-95", "GB-14"};
 }
 
 QStringList SettingsModel::shapeRemovalList()
@@ -141,14 +164,38 @@ QStringList SettingsModel::measureRangeList()
     return {"40 μm", "80 μm", "160 μm"};
 }
 
-QString SettingsModel::calculateStandardText(int index) { return calculateStandardList().value(index); }
-QString SettingsModel::shapeRemovalText(int index) { return shapeRemovalList().value(index); }
-QString SettingsModel::waveFilterText(int index) { return waveFilterList().value(index); }
-QString SettingsModel::cutoffWavelengthSText(int index) { return cutoffWavelengthSList().value(index); }
-QString SettingsModel::cutoffWavelengthCText(int index) { return cutoffWavelengthCList().value(index); }
-QString SettingsModel::samplingLengthText(int index) { return samplingLengthList().value(index); }
-QString SettingsModel::samplingNumberText(int index) { return samplingNumberList().value(index); }
-QString SettingsModel::measureRangeText(int index) { return measureRangeList().value(index); }
+QString SettingsModel::calculateStandardText(int index)
+{
+    return calculateStandardList().value(index);
+}
+QString SettingsModel::shapeRemovalText(int index)
+{
+    return shapeRemovalList().value(index);
+}
+QString SettingsModel::waveFilterText(int index)
+{
+    return waveFilterList().value(index);
+}
+QString SettingsModel::cutoffWavelengthSText(int index)
+{
+    return cutoffWavelengthSList().value(index);
+}
+QString SettingsModel::cutoffWavelengthCText(int index)
+{
+    return cutoffWavelengthCList().value(index);
+}
+QString SettingsModel::samplingLengthText(int index)
+{
+    return samplingLengthList().value(index);
+}
+QString SettingsModel::samplingNumberText(int index)
+{
+    return samplingNumberList().value(index);
+}
+QString SettingsModel::measureRangeText(int index)
+{
+    return measureRangeList().value(index);
+}
 
 double SettingsModel::samplingLengthValue(int index)
 {

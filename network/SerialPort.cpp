@@ -4,7 +4,9 @@ SerialPort::SerialPort(QObject *parent)
     : NetworkInterface(parent)
     , port(new QSerialPort(this))
 {
-    connect(port, &QSerialPort::readyRead, this, [this] { emit dataRecved(port->readAll()); });
+    connect(port, &QSerialPort::readyRead, this, [this] {
+        emit dataRecved(port->readAll());
+    });
     connect(port, &QSerialPort::errorOccurred, this, &SerialPort::onErrorOccurred);
 }
 

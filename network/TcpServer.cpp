@@ -38,7 +38,9 @@ void TcpServer::onNewConnection()
     connected = true;
     emit connectStatusChanged(true);
 
-    connect(client, &QTcpSocket::readyRead, this, [this, client] { emit dataRecved(client->readAll()); });
+    connect(client, &QTcpSocket::readyRead, this, [this, client] {
+        emit dataRecved(client->readAll());
+    });
     connect(client, &QTcpSocket::disconnected, this, [this, client] {
         qDebug() << "断开连接";
         client->close();
@@ -46,5 +48,7 @@ void TcpServer::onNewConnection()
         connected = false;
         emit connectStatusChanged(false);
     });
-    connect(client, &QTcpSocket::destroyed, this, [] { qDebug() << "tcpSocket已被销毁"; });
+    connect(client, &QTcpSocket::destroyed, this, [] {
+        qDebug() << "tcpSocket已被销毁";
+    });
 }

@@ -38,10 +38,8 @@ public:
 
     // Newest measure time first; empty when the statement fails.
     QList<MeasureDataFileInfo> selectAllMeasureDataFileInfo();
-    QList<MeasureDataFileInfo> searchMeasureDataFileInfo(const QString &text,
-                                                         const QList<int> &calculateStandards,
-                                                         const QList<int> &waveFilters,
-                                                         const QList<int> &cutoffsS,
+    QList<MeasureDataFileInfo> searchMeasureDataFileInfo(const QString &text, const QList<int> &calculateStandards,
+                                                         const QList<int> &waveFilters, const QList<int> &cutoffsS,
                                                          const QList<int> &cutoffsC);
     QList<MeasureDataFileInfo> searchMeasureDataFileInfoByText(const QString &text);
 
@@ -56,6 +54,6 @@ private:
     bool insertRow(QSqlQuery &query, const MeasureDataFileInfo &info) const;
     bool deleteRow(QSqlQuery &query, const QString &name) const;
     bool moveRow(const QString &oldName, const MeasureDataFileInfo &info);
-    QList<MeasureDataFileInfo> selectRows(const QString &sql, const QVariantList &values,
-                                          const char *successText, const char *failureText);
+    QList<MeasureDataFileInfo> selectRows(const QString &sql, const QVariantList &values, const char *successText,
+                                          const char *failureText);
 };

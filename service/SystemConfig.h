@@ -4,8 +4,7 @@
 #include "SettingsData.h"
 
 // What survives from one run to the next in SystemConfig.json.
-struct SystemConfig
-{
+struct SystemConfig {
     int language = 0; // 0 Chinese, 1 English
     int unit = 0;     // 0 metric, 1 imperial
     bool isAutoSave = false;

@@ -68,26 +68,27 @@ void GlobalManager::createObjects()
 
 void GlobalManager::connectObjects()
 {
-    connect(GlobalData::instance(), &GlobalData::calculateRangeChanged,
-            calculateController, &CalculateController::calculate);
+    connect(GlobalData::instance(), &GlobalData::calculateRangeChanged, calculateController,
+            &CalculateController::calculate);
     connect(settingsModel, &SettingsModel::calculateStandardChanged, calculateController, [this] {
         calculateController->updateParameterNameList();
         calculateController->calculate();
     });
-    connect(settingsModel, &SettingsModel::shapeRemovalChanged,
-            calculateController, &CalculateController::calculate);
-    connect(settingsModel, &SettingsModel::waveFilterChanged,
-            calculateController, &CalculateController::calculate);
-    connect(settingsModel, &SettingsModel::cutoffWavelengthSChanged,
-            calculateController, &CalculateController::calculate);
-    connect(settingsModel, &SettingsModel::cutoffWavelengthCChanged,
-            calculateController, &CalculateController::calculate);
-    connect(networkController, &NetworkController::dataReceiveCompleted, networkController, [this] {
-        calculateController->calculate();
-        fileController->onDataReceiveCompleted();
-    }, Qt::DirectConnection);
-    connect(calculateModel, &CalculateModel::calibrationFactorUpdated,
-            networkController, &NetworkController::updateCalibrationFactor, Qt::DirectConnection);
+    connect(settingsModel, &SettingsModel::shapeRemovalChanged, calculateController, &CalculateController::calculate);
+    connect(settingsModel, &SettingsModel::waveFilterChanged, calculateController, &CalculateController::calculate);
+    connect(settingsModel, &SettingsModel::cutoffWavelengthSChanged, calculateController,
+            &CalculateController::calculate);
+    connect(settingsModel, &SettingsModel::cutoffWavelengthCChanged, calculateController,
+            &CalculateController::calculate);
+    connect(
+        networkController, &NetworkController::dataReceiveCompleted, networkController,
+        [this] {
+            calculateController->calculate();
+            fileController->onDataReceiveCompleted();
+        },
+        Qt::DirectConnection);
+    connect(calculateModel, &CalculateModel::calibrationFactorUpdated, networkController,
+            &NetworkController::updateCalibrationFactor, Qt::DirectConnection);
 }
 
 void GlobalManager::releaseObjects()

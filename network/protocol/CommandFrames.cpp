@@ -5,11 +5,9 @@
 
 namespace {
 
-ProtocolFrame command(quint8 functionCode, quint8 functionType, const QByteArray &arguments = {},
-                      quint8 version = 0)
+ProtocolFrame command(quint8 functionCode, quint8 functionType, const QByteArray &arguments = {}, quint8 version = 0)
 {
-    return makeFrame(version, functionCode, kCompanyCode, kProductCode, functionType,
-                     payloadPrefix() + arguments);
+    return makeFrame(version, functionCode, kCompanyCode, kProductCode, functionType, payloadPrefix() + arguments);
 }
 
 QByteArray oneByte(quint8 value)
@@ -21,8 +19,7 @@ QByteArray oneByte(quint8 value)
 
 ProtocolFrame buildBroadcastFrame()
 {
-    return makeFrame(0, FunctionCode::Query, kBroadcastCode, kBroadcastCode, FunctionType::Broadcast,
-                     payloadPrefix());
+    return makeFrame(0, FunctionCode::Query, kBroadcastCode, kBroadcastCode, FunctionType::Broadcast, payloadPrefix());
 }
 
 ProtocolFrame buildHeartBeatFrame()

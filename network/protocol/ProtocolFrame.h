@@ -4,8 +4,7 @@
 #include <QtGlobal>
 
 // One drive-unit frame as fields. Multi-byte fields stay in wire order.
-struct ProtocolFrame
-{
+struct ProtocolFrame {
     QByteArray header;
     quint8 version = 0;
     quint8 functionCode = 0;

@@ -1,12 +1,11 @@
+#include "GlobalManager.h"
 #include "CalculateController.h"
 #include "CalculateModel.h"
 #include "DataManagementController.h"
 #include "DataManagementModel.h"
 #include "FileController.h"
-#include "GlobalData.h"
-#include "GlobalManager.h"
 #include "FileModel.h"
-#include "SqliteService.h"
+#include "GlobalData.h"
 #include "Language.h"
 #include "MeasureController.h"
 #include "MeasureModel.h"
@@ -14,6 +13,7 @@
 #include "SettingsModel.h"
 #include "SetupController.h"
 #include "SetupModel.h"
+#include "SqliteService.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -43,8 +43,12 @@ private:
 void GlobalManagerTest::initTestCase()
 {
     CalculateModel *model = GlobalManager::instance()->calculateModel;
-    connect(model, &CalculateModel::parameterNameListChanged, &receiver, [this] { events << "names"; });
-    connect(model, &CalculateModel::parameterCalculated, &receiver, [this] { events << "calculated"; });
+    connect(model, &CalculateModel::parameterNameListChanged, &receiver, [this] {
+        events << "names";
+    });
+    connect(model, &CalculateModel::parameterCalculated, &receiver, [this] {
+        events << "calculated";
+    });
 }
 
 void GlobalManagerTest::init()
@@ -57,11 +61,10 @@ void GlobalManagerTest::createsTheGraphOnce()
     GlobalManager *manager = GlobalManager::instance();
     QCOMPARE(GlobalManager::instance(), manager);
     QObjectList expected;
-    expected << manager->dataManagementController << manager->dataManagementModel
-             << manager->measureController << manager->measureModel << manager->settingsModel
-             << manager->setupController << manager->setupModel << manager->calculateController
-             << manager->calculateModel << manager->networkController << manager->fileController << manager->fileModel
-             << manager->sqliteService;
+    expected << manager->dataManagementController << manager->dataManagementModel << manager->measureController
+             << manager->measureModel << manager->settingsModel << manager->setupController << manager->setupModel
+             << manager->calculateController << manager->calculateModel << manager->networkController
+             << manager->fileController << manager->fileModel << manager->sqliteService;
     QVERIFY(!expected.contains(nullptr));
     QCOMPARE(manager->children(), expected);
 }
@@ -72,17 +75,33 @@ void GlobalManagerTest::settingChangesEvaluateOrNot_data()
     QTest::addColumn<Change>("change");
     QTest::addColumn<QStringList>("expected");
     const QStringList evaluates{"calculated"};
-    QTest::newRow("standard") << Change([](SettingsModel *m) { m->setCalculateStandard(3); })
-                              << QStringList{"names", "calculated"};
-    QTest::newRow("same standard") << Change([](SettingsModel *m) { m->setCalculateStandard(m->calculateStandard()); })
-                                   << QStringList{"names", "calculated"};
-    QTest::newRow("form removal") << Change([](SettingsModel *m) { m->setShapeRemoval(2); }) << evaluates;
-    QTest::newRow("filter") << Change([](SettingsModel *m) { m->setWaveFilter(4); }) << evaluates;
-    QTest::newRow("lambda s") << Change([](SettingsModel *m) { m->setCutoffWavelengthS(1); }) << evaluates;
-    QTest::newRow("lambda c") << Change([](SettingsModel *m) { m->setCutoffWavelengthC(5); }) << evaluates;
-    QTest::newRow("sampling length") << Change([](SettingsModel *m) { m->setSamplingLength(0); }) << QStringList();
-    QTest::newRow("sampling number") << Change([](SettingsModel *m) { m->setSamplingNumber(1); }) << QStringList();
-    QTest::newRow("measure range") << Change([](SettingsModel *m) { m->setMeasureRange(1); }) << QStringList();
+    QTest::newRow("standard") << Change([](SettingsModel *m) {
+        m->setCalculateStandard(3);
+    }) << QStringList{"names", "calculated"};
+    QTest::newRow("same standard") << Change([](SettingsModel *m) {
+        m->setCalculateStandard(m->calculateStandard());
+    }) << QStringList{"names", "calculated"};
+    QTest::newRow("form removal") << Change([](SettingsModel *m) {
+        m->setShapeRemoval(2);
+    }) << evaluates;
+    QTest::newRow("filter") << Change([](SettingsModel *m) {
+        m->setWaveFilter(4);
+    }) << evaluates;
+    QTest::newRow("lambda s") << Change([](SettingsModel *m) {
+        m->setCutoffWavelengthS(1);
+    }) << evaluates;
+    QTest::newRow("lambda c") << Change([](SettingsModel *m) {
+        m->setCutoffWavelengthC(5);
+    }) << evaluates;
+    QTest::newRow("sampling length") << Change([](SettingsModel *m) {
+        m->setSamplingLength(0);
+    }) << QStringList();
+    QTest::newRow("sampling number") << Change([](SettingsModel *m) {
+        m->setSamplingNumber(1);
+    }) << QStringList();
+    QTest::newRow("measure range") << Change([](SettingsModel *m) {
+        m->setMeasureRange(1);
+    }) << QStringList();
 }
 
 void GlobalManagerTest::settingChangesEvaluateOrNot()

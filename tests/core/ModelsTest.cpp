@@ -28,8 +28,7 @@ void ModelsTest::init()
 
 void ModelsTest::optionListsInBothLanguages()
 {
-    QCOMPARE(SettingsModel::shapeRemovalList(),
-             QString::fromUtf8("自动,全域,前半,后半,中心,两点,花键曲线").split(','));
+    QCOMPARE(SettingsModel::shapeRemovalList(), QString::fromUtf8("自动,全域,前半,后半,中心,两点,花键曲线").split(','));
     QCOMPARE(SettingsModel::cutoffWavelengthCList(),
              QString::fromUtf8("自动,0.025 mm,0.080 mm,0.250 mm,0.800 mm,2.500 mm,8.000 mm").split(','));
     QCOMPARE(SetupModel::unitList(), QString::fromUtf8("公制,英制").split(','));

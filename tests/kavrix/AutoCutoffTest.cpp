@@ -12,7 +12,8 @@ namespace {
 // The raw heights and the roughness buffer that the choice uses as scratch.
 struct AutoRecord {
     AutoRecord(std::vector<double> heights, double evalLength, double zMag)
-        : raw(std::move(heights)), scratch(raw.size())
+        : raw(std::move(heights))
+        , scratch(raw.size())
     {
         para.RawArray = curveOf(raw);
         para.RArray = curveOf(scratch);
@@ -38,9 +39,8 @@ TEST(AutoCutoff, LcOptionAtEveryClassBoundary)
         double Ra;
         int Option;
     } cases[] = {
-        {1e-9, 1}, {0.006, 1},  {0.0061, 2}, {0.007, 2}, {0.02, 2},  {0.0201, 3}, {0.1, 3},
-        {0.1001, 4}, {2.0, 4}, {2.01, 5},  {10.0, 5}, {10.01, 6}, {80.0, 6},   {80.1, 4},
-        {0.0, 4},    {-1.0, 4}, {nan, 4},
+        {1e-9, 1}, {0.006, 1}, {0.0061, 2}, {0.007, 2}, {0.02, 2}, {0.0201, 3}, {0.1, 3},  {0.1001, 4}, {2.0, 4},
+        {2.01, 5}, {10.0, 5},  {10.01, 6},  {80.0, 6},  {80.1, 4}, {0.0, 4},    {-1.0, 4}, {nan, 4},
     };
     for (const auto &c : cases)
         EXPECT_EQ(kavrixGetLcOption(c.Ra), c.Option) << c.Ra;
@@ -52,8 +52,8 @@ TEST(AutoCutoff, LsFollowsLc)
         double Lc;
         double Ls;
     } cases[] = {
-        {0.025, 0.0025}, {0.08, 0.0025}, {0.25, 0.0025}, {0.8, 0.0025}, {0.8009, 0.0025},
-        {2.5, 0.008},    {8.0, 0.025},   {1.0, 0.5},
+        {0.025, 0.0025},  {0.08, 0.0025}, {0.25, 0.0025}, {0.8, 0.0025},
+        {0.8009, 0.0025}, {2.5, 0.008},   {8.0, 0.025},   {1.0, 0.5},
     };
     for (const auto &c : cases) {
         ParaRecord para{};
@@ -73,8 +73,13 @@ TEST(AutoCutoff, LcFromTheRoughnessOfTiltedSineProfiles)
         double Amplitude;
         double Lc;
     } cases[] = {
-        {15.0, 0.005, 0.025}, {15.0, 0.02, 0.08}, {15.0, 0.1, 0.25}, {15.0, 1.0, 0.8},
-        {15.0, 5.0, 2.5},     {15.0, 30.0, 8.0},  {15.0, 200.0, 0.8},
+        {15.0, 0.005, 0.025},
+        {15.0, 0.02, 0.08},
+        {15.0, 0.1, 0.25},
+        {15.0, 1.0, 0.8},
+        {15.0, 5.0, 2.5},
+        {15.0, 30.0, 8.0},
+        {15.0, 200.0, 0.8},
         // Ra at 0.025 mm (0.065) lies in the 0.25 mm class, but at 0.25 mm (0.63) it has left it.
         {50.0, 1.0, 0.8},
     };
@@ -91,10 +96,8 @@ TEST(AutoCutoff, LcFallsBackWithoutRoughness)
         double EvalLength;
         double ZMag;
     } cases[] = {
-        {std::vector<double>(400, 3.0), 0.4, 1.0},
-        {std::vector<double>(400, 0.0), 0.4, 1.0},
-        {syntheticProfile(400, {{20.0, 1.0}}), 0.4, 0.0},
-        {syntheticProfile(400, {{20.0, 1.0}}), 0.4, -2.0},
+        {std::vector<double>(400, 3.0), 0.4, 1.0},        {std::vector<double>(400, 0.0), 0.4, 1.0},
+        {syntheticProfile(400, {{20.0, 1.0}}), 0.4, 0.0}, {syntheticProfile(400, {{20.0, 1.0}}), 0.4, -2.0},
         {syntheticProfile(400, {{20.0, 1.0}}), 0.0, 1.0},
     };
     for (const auto &c : cases) {

@@ -13,9 +13,11 @@ enum { GaussianFilter = 1, FftFilter = 2, PcFilter = 3, DpFilter = 4, TwoRcFilte
 
 // A record allocated by the library, as the program holds it, evaluated
 // through kavrix with the given profile and options.
-class Evaluation {
+class Evaluation
+{
 public:
-    explicit Evaluation(int extended, int capacity = 21000) : m_para(new ParaRecord())
+    explicit Evaluation(int extended, int capacity = 21000)
+        : m_para(new ParaRecord())
     {
         m_para->Extended = extended;
         m_para->Capacity = capacity;
@@ -34,8 +36,8 @@ public:
 
     // Options are codes as the caller sets them; 2000 points over 4 mm with
     // lambda-s 2 and lambda-c 4 give the cut-offs 1.25 and 400 points.
-    void run(const std::vector<double> &heights, double evalLength, int filter, int lsOption = 2,
-             int lcOption = 4, int shape = 1, double zMag = 1.0)
+    void run(const std::vector<double> &heights, double evalLength, int filter, int lsOption = 2, int lcOption = 4,
+             int shape = 1, double zMag = 1.0)
     {
         m_para->RawArray.N = static_cast<int>(heights.size());
         std::copy(heights.begin(), heights.end(), m_para->RawArray.Y);
@@ -57,7 +59,7 @@ public:
 
     std::vector<const DataArray *> plottedCurves()
     {
-        return {&m_para->RawArray, &m_para->FormArray, &m_para->PArray,        &m_para->WArray,
+        return {&m_para->RawArray, &m_para->FormArray,   &m_para->PArray,        &m_para->WArray,
                 &m_para->RArray,   &m_para->AbbottArray, &m_para->AmplitudeArray};
     }
 

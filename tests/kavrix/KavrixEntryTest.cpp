@@ -12,14 +12,19 @@
 
 namespace {
 
-const std::string kZeroMicrometre = "0 \xA6\xCC" "m";
+const std::string kZeroMicrometre = "0 \xA6\xCC"
+                                    "m";
 const std::string kZeroMicroinch = "0 \xA6\xCC\xA1\xE5";
 
 // A caller-owned record as the program keeps it: zeroed storage, allocated
 // once, then evaluated with a ramp profile. Released again on destruction.
-class Record {
+class Record
+{
 public:
-    Record() : m_para(new ParaRecord()) {}
+    Record()
+        : m_para(new ParaRecord())
+    {
+    }
     ~Record()
     {
         m_para->Mode = 0;
@@ -70,8 +75,8 @@ private:
 
 void expectDerivedCounts(ParaRecord *para, int n, int spectrum)
 {
-    for (const DataArray *curve : {&para->FormArray, &para->PArray, &para->RArray,
-                                   &para->WArray, &para->AbbottArray, &para->AmplitudeArray}) {
+    for (const DataArray *curve :
+         {&para->FormArray, &para->PArray, &para->RArray, &para->WArray, &para->AbbottArray, &para->AmplitudeArray}) {
         EXPECT_EQ(curve->N, n);
     }
     EXPECT_EQ(para->SpectrumArray.N, spectrum);
@@ -118,8 +123,7 @@ TEST(KavrixEntry, CutoffsInPointsForTheReferenceProfile)
     EXPECT_DOUBLE_EQ(rec->Cond.Ls, 1.25);
     // The Gaussian stages trim int(Ls) and int(Lc) points at each end.
     EXPECT_EQ(rec->FormArray.N, 2000);
-    for (const DataArray *curve : {&rec->PArray, &rec->RArray, &rec->WArray,
-                                   &rec->AbbottArray, &rec->AmplitudeArray}) {
+    for (const DataArray *curve : {&rec->PArray, &rec->RArray, &rec->WArray, &rec->AbbottArray, &rec->AmplitudeArray}) {
         EXPECT_EQ(curve->N, 1198);
     }
 }
@@ -136,13 +140,10 @@ TEST(KavrixEntry, FilterLengthTest)
         int valid;
     };
     const Case cases[] = {
-        {99, 19.6, 6, 1, 0},   // 99 − 2·40 = 19 left
-        {100, 19.6, 6, 1, 1},  // 100 − 2·40 = 20 left
-        {100, 19.6, 6, 2, 1},
-        {99, 19.6, 6, 2, 0},
-        {1000, 4.0, 6, 1, 0},  // λc 2000 points
-        {1000, 4.0, 6, 4, 1},
-        {1000, 4.0, 6, 3, 1},
+        {99, 19.6, 6, 1, 0},                                              // 99 − 2·40 = 19 left
+        {100, 19.6, 6, 1, 1},                                             // 100 − 2·40 = 20 left
+        {100, 19.6, 6, 2, 1}, {99, 19.6, 6, 2, 0},  {1000, 4.0, 6, 1, 0}, // λc 2000 points
+        {1000, 4.0, 6, 4, 1}, {1000, 4.0, 6, 3, 1},
     };
     for (const Case &c : cases) {
         Record rec;
@@ -152,8 +153,7 @@ TEST(KavrixEntry, FilterLengthTest)
         rec->Cond.LcOption = c.lcOption;
         rec->Cond.FilterOption = c.filterOption;
         rec.evaluate();
-        EXPECT_EQ(rec->Valid, c.valid)
-            << c.points << " points, filter " << c.filterOption;
+        EXPECT_EQ(rec->Valid, c.valid) << c.points << " points, filter " << c.filterOption;
     }
 }
 
@@ -223,39 +223,105 @@ TEST(KavrixEntry, EachInvalidConditionRejects)
         std::function<void(ParaRecord *)> spoil;
     };
     const Case cases[] = {
-        {"Extended 2", [](ParaRecord *p) { p->Extended = 2; }},
-        {"EvalLength 0", [](ParaRecord *p) { p->Cond.EvalLength = 0; }},
-        {"EvalLength negative", [](ParaRecord *p) { p->Cond.EvalLength = -4; }},
-        {"EvalLength infinite", [inf](ParaRecord *p) { p->Cond.EvalLength = inf; }},
-        {"EvalLength NaN", [nan](ParaRecord *p) { p->Cond.EvalLength = nan; }},
-        {"EvalLength tiny", [](ParaRecord *p) {
+        {"Extended 2",
+         [](ParaRecord *p) {
+             p->Extended = 2;
+         }},
+        {"EvalLength 0",
+         [](ParaRecord *p) {
+             p->Cond.EvalLength = 0;
+         }},
+        {"EvalLength negative",
+         [](ParaRecord *p) {
+             p->Cond.EvalLength = -4;
+         }},
+        {"EvalLength infinite",
+         [inf](ParaRecord *p) {
+             p->Cond.EvalLength = inf;
+         }},
+        {"EvalLength NaN",
+         [nan](ParaRecord *p) {
+             p->Cond.EvalLength = nan;
+         }},
+        {"EvalLength tiny",
+         [](ParaRecord *p) {
              p->Cond.EvalLength = 1e-300;
              p->Cond.FilterOption = 4;
          }},
-        {"ShapeOption -1", [](ParaRecord *p) { p->Cond.ShapeOption = -1; }},
-        {"ShapeOption 7", [](ParaRecord *p) { p->Cond.ShapeOption = 7; }},
-        {"FilterOption 6", [](ParaRecord *p) { p->Cond.FilterOption = 6; }},
-        {"LcOption 7", [](ParaRecord *p) { p->Cond.LcOption = 7; }},
-        {"LsOption 5", [](ParaRecord *p) { p->Cond.LsOption = 5; }},
-        {"ParmZMag 0", [](ParaRecord *p) { p->Cond.ParmZMag = 0; }},
-        {"ParmZMag infinite", [inf](ParaRecord *p) { p->Cond.ParmZMag = inf; }},
-        {"ParmZMag NaN", [nan](ParaRecord *p) { p->Cond.ParmZMag = nan; }},
-        {"Standard -1", [](ParaRecord *p) { p->Cond.Standard = -1; }},
-        {"Standard 10", [](ParaRecord *p) { p->Cond.Standard = 10; }},
-        {"ExtParm1 -0.5", [](ParaRecord *p) { p->Cond.ExtParm1 = -0.5; }},
-        {"ExtParm2 NaN", [nan](ParaRecord *p) { p->Cond.ExtParm2 = nan; }},
-        {"MrFactorSet 2", [](ParaRecord *p) { p->Cond.MrFactorSet = 2; }},
-        {"ShapeParm 4 with spline", [](ParaRecord *p) {
+        {"ShapeOption -1",
+         [](ParaRecord *p) {
+             p->Cond.ShapeOption = -1;
+         }},
+        {"ShapeOption 7",
+         [](ParaRecord *p) {
+             p->Cond.ShapeOption = 7;
+         }},
+        {"FilterOption 6",
+         [](ParaRecord *p) {
+             p->Cond.FilterOption = 6;
+         }},
+        {"LcOption 7",
+         [](ParaRecord *p) {
+             p->Cond.LcOption = 7;
+         }},
+        {"LsOption 5",
+         [](ParaRecord *p) {
+             p->Cond.LsOption = 5;
+         }},
+        {"ParmZMag 0",
+         [](ParaRecord *p) {
+             p->Cond.ParmZMag = 0;
+         }},
+        {"ParmZMag infinite",
+         [inf](ParaRecord *p) {
+             p->Cond.ParmZMag = inf;
+         }},
+        {"ParmZMag NaN",
+         [nan](ParaRecord *p) {
+             p->Cond.ParmZMag = nan;
+         }},
+        {"Standard -1",
+         [](ParaRecord *p) {
+             p->Cond.Standard = -1;
+         }},
+        {"Standard 10",
+         [](ParaRecord *p) {
+             p->Cond.Standard = 10;
+         }},
+        {"ExtParm1 -0.5",
+         [](ParaRecord *p) {
+             p->Cond.ExtParm1 = -0.5;
+         }},
+        {"ExtParm2 NaN",
+         [nan](ParaRecord *p) {
+             p->Cond.ExtParm2 = nan;
+         }},
+        {"MrFactorSet 2",
+         [](ParaRecord *p) {
+             p->Cond.MrFactorSet = 2;
+         }},
+        {"ShapeParm 4 with spline",
+         [](ParaRecord *p) {
              p->Cond.ShapeOption = 6;
              p->Cond.ShapeParm = 4;
          }},
-        {"ShapeParm 21 with spline", [](ParaRecord *p) {
+        {"ShapeParm 21 with spline",
+         [](ParaRecord *p) {
              p->Cond.ShapeOption = 6;
              p->Cond.ShapeParm = 21;
          }},
-        {"RmrLevel 1", [](ParaRecord *p) { p->Cond.RmrLevel[10] = 1.0; }},
-        {"Rmr2Level NaN", [nan](ParaRecord *p) { p->Cond.Rmr2Level[3] = nan; }},
-        {"RdcLevel negative", [](ParaRecord *p) { p->Cond.RdcLevel[0] = -0.1; }},
+        {"RmrLevel 1",
+         [](ParaRecord *p) {
+             p->Cond.RmrLevel[10] = 1.0;
+         }},
+        {"Rmr2Level NaN",
+         [nan](ParaRecord *p) {
+             p->Cond.Rmr2Level[3] = nan;
+         }},
+        {"RdcLevel negative",
+         [](ParaRecord *p) {
+             p->Cond.RdcLevel[0] = -0.1;
+         }},
     };
 
     Record reference;
@@ -328,8 +394,7 @@ TEST(KavrixEntry, ResetLeavesFamiliesThatAreOff)
     }
     rec.allocate(100, 0);
     for (int entry = 0; entry < KAVRIX_RESULT_COUNT; ++entry) {
-        const bool on = entry < KAVRIX_W_FIRST ||
-                        (entry >= KAVRIX_MR_FIRST && entry < KAVRIX_MOTIF_FIRST);
+        const bool on = entry < KAVRIX_W_FIRST || (entry >= KAVRIX_MR_FIRST && entry < KAVRIX_MOTIF_FIRST);
         EXPECT_EQ(rec->Results[entry].Value1, on ? 0 : 7) << entry;
     }
 }
@@ -340,13 +405,11 @@ TEST(KavrixEntry, SwitchesFollowExtended)
     rec.allocate(100, 0);
     const ParaRecord &p = *rec.get();
     EXPECT_EQ(p.RArrayOn + p.AbbottArrayOn + p.AmplitudeArrayOn + p.ROn + p.MrOn, 5);
-    EXPECT_EQ(p.FormArrayOn + p.PArrayOn + p.WArrayOn + p.ExtraArrayOn + p.SpectrumArrayOn +
-                  p.WOn + p.POn + p.MotifOn,
+    EXPECT_EQ(p.FormArrayOn + p.PArrayOn + p.WArrayOn + p.ExtraArrayOn + p.SpectrumArrayOn + p.WOn + p.POn + p.MotifOn,
               0);
 
     rec.allocate(100, 1);
-    EXPECT_EQ(p.FormArrayOn + p.PArrayOn + p.WArrayOn + p.ExtraArrayOn + p.SpectrumArrayOn +
-                  p.WOn + p.POn + p.MotifOn,
+    EXPECT_EQ(p.FormArrayOn + p.PArrayOn + p.WArrayOn + p.ExtraArrayOn + p.SpectrumArrayOn + p.WOn + p.POn + p.MotifOn,
               8);
     EXPECT_NE(p.SpectrumArray.Y, nullptr);
     EXPECT_NE(p.ExtraArray2.X, nullptr);

@@ -8,10 +8,10 @@
 
 namespace {
 
-const double DefaultLevels[KAVRIX_LEVEL_COUNT] = {0.1, 0.15, 0.2, 0.25, 0.3, 0.4,
-                                                  0.5, 0.6, 0.7, 0.8, 0.9};
+const double DefaultLevels[KAVRIX_LEVEL_COUNT] = {0.1, 0.15, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
 
-class MaterialRatioTest : public ::testing::Test {
+class MaterialRatioTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -57,15 +57,15 @@ TEST_F(MaterialRatioTest, LinearCurveGivesKnownValues)
 {
     run(linearCurve(100));
 
-    EXPECT_NEAR(value(0), 98.475, 1e-9);  // Rk
-    EXPECT_NEAR(value(1), 2.0, 1e-9);     // Rpk
-    EXPECT_NEAR(value(2), 1.0, 1e-9);     // Rvk
-    EXPECT_NEAR(value(3), 1.0, 1e-9);     // Mr1
-    EXPECT_NEAR(value(4), 98.0, 1e-9);    // Mr2
-    EXPECT_NEAR(value(5), 0.01, 1e-12);   // V0 = A2 / n
+    EXPECT_NEAR(value(0), 98.475, 1e-9); // Rk
+    EXPECT_NEAR(value(1), 2.0, 1e-9);    // Rpk
+    EXPECT_NEAR(value(2), 1.0, 1e-9);    // Rvk
+    EXPECT_NEAR(value(3), 1.0, 1e-9);    // Mr1
+    EXPECT_NEAR(value(4), 98.0, 1e-9);   // Mr2
+    EXPECT_NEAR(value(5), 0.01, 1e-12);  // V0 = A2 / n
     EXPECT_NEAR(value(6), 1.0 / 98.475, 1e-12);
-    EXPECT_NEAR(value(7), 1.0, 1e-9);     // A1
-    EXPECT_NEAR(value(8), 1.0, 1e-9);     // A2
+    EXPECT_NEAR(value(7), 1.0, 1e-9); // A1
+    EXPECT_NEAR(value(8), 1.0, 1e-9); // A2
 
     const double rmr[11] = {90, 85, 80, 75, 70, 60, 50, 40, 30, 20, 10};
     const double diff[10] = {5, 10, 15, 20, 30, 40, 50, 60, 70, 80};
@@ -85,10 +85,10 @@ TEST_F(MaterialRatioTest, CoreLineIsFlattestWindow)
 
     // Window of 4 from index 2 falls by 3: top 51.5, bottom 43.25.
     EXPECT_NEAR(value(0), 8.25, 1e-12);
-    EXPECT_NEAR(value(7), 60.0, 1e-12);   // A1 over points 0 and 1
-    EXPECT_NEAR(value(1), 60.0, 1e-12);   // Rpk = 2 A1 / 2
-    EXPECT_NEAR(value(8), 113.0, 1e-12);  // A2 over points 6 to 9
-    EXPECT_NEAR(value(2), 56.5, 1e-12);   // Rvk = 2 A2 / 4
+    EXPECT_NEAR(value(7), 60.0, 1e-12);  // A1 over points 0 and 1
+    EXPECT_NEAR(value(1), 60.0, 1e-12);  // Rpk = 2 A1 / 2
+    EXPECT_NEAR(value(8), 113.0, 1e-12); // A2 over points 6 to 9
+    EXPECT_NEAR(value(2), 56.5, 1e-12);  // Rvk = 2 A2 / 4
     EXPECT_NEAR(value(3), 20.0, 1e-12);
     EXPECT_NEAR(value(4), 60.0, 1e-12);
     EXPECT_NEAR(value(5), 11.3, 1e-12);
@@ -111,7 +111,7 @@ TEST_F(MaterialRatioTest, ShortCurvesStayFinite)
             EXPECT_TRUE(std::isfinite(value(s))) << "n " << n << " slot " << s;
     }
     run(linearCurve(2));
-    EXPECT_EQ(value(0), 0.0);  // too short for a core window
+    EXPECT_EQ(value(0), 0.0); // too short for a core window
 }
 
 // Half the curve lies on its lowest level: the core line has no fall and
@@ -119,19 +119,18 @@ TEST_F(MaterialRatioTest, ShortCurvesStayFinite)
 TEST_F(MaterialRatioTest, FlatCoreOnTheFloorGivesDefinedValues)
 {
     run({6, 4, 2, 1, 0, 0, 0, 0});
-    EXPECT_EQ(value(0), 0.0);  // Rk
-    EXPECT_EQ(value(1), 0.0);  // Rpk, with an empty peak zone
-    EXPECT_EQ(value(3), 0.0);  // Mr1
+    EXPECT_EQ(value(0), 0.0); // Rk
+    EXPECT_EQ(value(1), 0.0); // Rpk, with an empty peak zone
+    EXPECT_EQ(value(3), 0.0); // Mr1
     EXPECT_NEAR(value(2), 1.6, 1e-12);
     EXPECT_NEAR(value(4), 37.5, 1e-12);
-    EXPECT_EQ(value(6), 0.0);  // K, with Rk 0
+    EXPECT_EQ(value(6), 0.0); // K, with Rk 0
 }
 
 TEST_F(MaterialRatioTest, RatioLevelsOutsideCurveReadItsEnds)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double levels[KAVRIX_LEVEL_COUNT] = {1.5, -0.5, nan, 1.0, 0.999, 0.5,
-                                               0.5, 0.5, 0.5, 0.5, 0.5};
+    const double levels[KAVRIX_LEVEL_COUNT] = {1.5, -0.5, nan, 1.0, 0.999, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
     for (int i = 0; i < KAVRIX_LEVEL_COUNT; ++i)
         para.Cond.RdcLevel[i] = levels[i];
     run(linearCurve(100));

@@ -10,7 +10,8 @@ namespace {
 enum Group { Roughness, Waviness, Primary, MaterialRatio, Motif };
 enum Standard { Jis82, Jis87, Jis94, Jis01, Jis13, Iso84, Iso97, Din90, Asme95, Gb14 };
 
-class ParmInfoTest : public ::testing::Test {
+class ParmInfoTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -49,15 +50,23 @@ TEST_F(ParmInfoTest, SymbolsAreTheGbkTextsOfEachStandard)
         {Roughness, Gb14, 13, ""},
         {Roughness, Gb14, 9, "Rsm"},
         {Roughness, Iso97, 9, "RSm"},
-        {Roughness, Jis94, 11, "R\xA6\xA4" "a"},
+        {Roughness, Jis94, 11,
+         "R\xA6\xA4"
+         "a"},
         {Roughness, Gb14, 12, "R\xA6\xA4q"},
-        {Roughness, Jis13, 16, "R\xA6\xCB" "a"},
+        {Roughness, Jis13, 16,
+         "R\xA6\xCB"
+         "a"},
         {Roughness, Asme95, 17, "R\xA6\xCBq"},
         {Waviness, Jis82, 1, "WCC-q"},
         {Waviness, Gb14, 9, "Wsm"},
         {Waviness, Jis01, 10, "W\xA6\xA4q"},
-        {Primary, Jis82, 9, "\xA6\xA4" "a"},
-        {Primary, Jis87, 13, "\xA6\xCB" "a"},
+        {Primary, Jis82, 9,
+         "\xA6\xA4"
+         "a"},
+        {Primary, Jis87, 13,
+         "\xA6\xCB"
+         "a"},
         {Primary, Gb14, 8, "Psm"},
         {Primary, Asme95, 20, "AREA"},
         {MaterialRatio, Jis82, 0, ""},
@@ -105,10 +114,8 @@ TEST_F(ParmInfoTest, NamedRowsHoldTextsAndLaterRowsAreNull)
         }
         for (int slot = 0; slot < KAVRIX_MEAN_SLOTS; ++slot) {
             const bool described = slot < describedRows[group];
-            EXPECT_EQ(info.AllParmMeanCN[group][slot] != nullptr, described)
-                << "group " << group << ", slot " << slot;
-            EXPECT_EQ(info.AllParmMeanEN[group][slot] != nullptr, described)
-                << "group " << group << ", slot " << slot;
+            EXPECT_EQ(info.AllParmMeanCN[group][slot] != nullptr, described) << "group " << group << ", slot " << slot;
+            EXPECT_EQ(info.AllParmMeanEN[group][slot] != nullptr, described) << "group " << group << ", slot " << slot;
             if (described) {
                 EXPECT_GT(std::strlen(info.AllParmMeanCN[group][slot]), 0u);
                 EXPECT_GT(std::strlen(info.AllParmMeanEN[group][slot]), 0u);
@@ -125,12 +132,11 @@ TEST_F(ParmInfoTest, DescriptionsAreGbkChineseAndEnglish)
     EXPECT_STREQ(info.AllParmMeanCN[Motif][3],
                  "\xC2\xD6\xC0\xAA\xCE\xA2\xB9\xDB\xB2\xBB\xC6\xBD\xB6\xC8\xB5\xC4\xD7\xEE\xB4\xF3"
                  "\xC9\xEE\xB6\xC8");
-    EXPECT_STREQ(info.AllParmMeanCN[MaterialRatio][3], "\xD6\xA7\xB3\xD0\xC2\xCA" "1");
-    EXPECT_STREQ(info.AllParmMeanEN[Roughness][0],
-                 "arithmetical mean deviation of the assessed profile");
+    EXPECT_STREQ(info.AllParmMeanCN[MaterialRatio][3], "\xD6\xA7\xB3\xD0\xC2\xCA"
+                                                       "1");
+    EXPECT_STREQ(info.AllParmMeanEN[Roughness][0], "arithmetical mean deviation of the assessed profile");
     EXPECT_STREQ(info.AllParmMeanEN[Primary][20], "area of height of step");
-    EXPECT_STREQ(info.AllParmMeanEN[Motif][14],
-                 "standard deviation of length of waviness motifs");
+    EXPECT_STREQ(info.AllParmMeanEN[Motif][14], "standard deviation of length of waviness motifs");
 }
 
-}  // namespace
+} // namespace

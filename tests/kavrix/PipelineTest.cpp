@@ -1,6 +1,6 @@
+#include "Pipeline.h"
 #include "EvaluationRecord.h"
 #include "KavrixStages.h"
-#include "Pipeline.h"
 #include "SyntheticProfile.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +14,11 @@ namespace {
 // Curves over test-owned buffers, for running one stage on chosen heights.
 struct StageRecord {
     explicit StageRecord(int n, int filterType = DpFilter)
-        : y(10, std::vector<double>(n, 0.0)), x(10, std::vector<double>(n, 0.0))
+        : y(10, std::vector<double>(n, 0.0))
+        , x(10, std::vector<double>(n, 0.0))
     {
-        DataArray *curves[] = {&para.RawArray,   &para.FormArray,  &para.PArray,        &para.RArray,
-                               &para.WArray,     &para.ExtraArray1, &para.ExtraArray2, &para.SpectrumArray,
+        DataArray *curves[] = {&para.RawArray,    &para.FormArray,     &para.PArray,      &para.RArray,
+                               &para.WArray,      &para.ExtraArray1,   &para.ExtraArray2, &para.SpectrumArray,
                                &para.AbbottArray, &para.AmplitudeArray};
         for (int i = 0; i < 10; ++i)
             *curves[i] = DataArray{n, y[i].data(), x[i].data()};
@@ -46,7 +47,7 @@ TEST(Pipeline, CurveLengthsPerFilter)
         int Shortened;
         int Spectrum;
     } cases[] = {
-        {GaussianFilter, 1198, 600}, {FftFilter, 1198, 600}, {PcFilter, 2000, 1001},
+        {GaussianFilter, 1198, 600}, {FftFilter, 1198, 600},    {PcFilter, 2000, 1001},
         {DpFilter, 2000, 1001},      {TwoRcFilter, 2000, 1001},
     };
     for (const auto &c : cases) {
@@ -79,7 +80,10 @@ TEST(Pipeline, EveryFilterSeparatesRoughnessFromWaviness)
         int Filter;
         int Offset;
         double LongWaveLeft;
-    } cases[] = {{GaussianFilter, 401, 0.3}, {FftFilter, 401, 0.3}, {PcFilter, 0, 0.7}, {DpFilter, 0, 0.3},
+    } cases[] = {{GaussianFilter, 401, 0.3},
+                 {FftFilter, 401, 0.3},
+                 {PcFilter, 0, 0.7},
+                 {DpFilter, 0, 0.3},
                  {TwoRcFilter, 0, 0.7}};
     for (const auto &c : cases) {
         Evaluation e(0);

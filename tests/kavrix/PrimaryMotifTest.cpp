@@ -11,7 +11,9 @@ struct Record {
     std::vector<double> p, r;
     ParaRecord para{};
 
-    explicit Record(const std::vector<double> &y) : p(y), r(y)
+    explicit Record(const std::vector<double> &y)
+        : p(y)
+        , r(y)
     {
         const int n = static_cast<int>(y.size());
         para.RawArray.N = n;
@@ -97,8 +99,7 @@ TEST(PrimaryMotif, LongWaveUnderARippleFormsWavinessMotifs)
     EXPECT_NEAR(rec.motif(Wx), 1.0, 1e-12);
     EXPECT_NEAR(rec.motif(Wte), 1.0, 1e-12);
     const double meanLength = (6 * 201 + 181) / 7.0;
-    const double sawExpected = std::sqrt(
-        (6 * std::pow(201 - meanLength, 2) + std::pow(181 - meanLength, 2)) / 6.0);
+    const double sawExpected = std::sqrt((6 * std::pow(201 - meanLength, 2) + std::pow(181 - meanLength, 2)) / 6.0);
     EXPECT_NEAR(rec.motif(SAW), sawExpected, 1e-9);
     EXPECT_GT(rec.motif(SW), 0.0);
 }

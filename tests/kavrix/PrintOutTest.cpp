@@ -17,7 +17,8 @@ const char kOpening[] = "\n************************************************** "
 const char kClosing[] = "\n**************************************************  "
                         "**************************************************\n\n";
 
-class PrintOutParmValueTest : public ::testing::Test {
+class PrintOutParmValueTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -55,8 +56,8 @@ protected:
             const ParmResult &result = para->Results[first + slot];
             char line[256];
             std::snprintf(line, sizeof line, "%-3d%7s = %-15f - %-15s - %-15f - %-20s\n", slot,
-                          info->AllParmName[group][KAVRIX_STANDARDS - 1][slot], result.Value1,
-                          result.ValueUnit1, result.Value2, result.ValueUnit2);
+                          info->AllParmName[group][KAVRIX_STANDARDS - 1][slot], result.Value1, result.ValueUnit1,
+                          result.Value2, result.ValueUnit2);
             lines += line;
         }
         return lines;
@@ -69,8 +70,8 @@ protected:
 TEST_F(PrintOutParmValueTest, BasicEvaluationPrintsRoughnessAndMaterialRatio)
 {
     para->Extended = 0;
-    const std::string expected = kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n"
-        + referenceLines(3, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT) + "\n";
+    const std::string expected = kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n" +
+                                 referenceLines(3, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT) + "\n";
     const std::string printed = print();
     EXPECT_EQ(printed, expected);
 
@@ -84,11 +85,10 @@ TEST_F(PrintOutParmValueTest, ExtendedEvaluationPrintsEveryGroupAndClosingBanner
 {
     para->Extended = 1;
     para->Results[KAVRIX_MOTIF_FIRST + 14].Value1 = 1e300;
-    const std::string expected = kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n"
-        + referenceLines(3, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT) + "\n"
-        + referenceLines(1, KAVRIX_W_FIRST, KAVRIX_W_COUNT) + "\n"
-        + referenceLines(2, KAVRIX_P_FIRST, KAVRIX_P_COUNT) + "\n"
-        + referenceLines(4, KAVRIX_MOTIF_FIRST, 14);
+    const std::string expected =
+        kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n" +
+        referenceLines(3, KAVRIX_MR_FIRST, KAVRIX_MR_COUNT) + "\n" + referenceLines(1, KAVRIX_W_FIRST, KAVRIX_W_COUNT) +
+        "\n" + referenceLines(2, KAVRIX_P_FIRST, KAVRIX_P_COUNT) + "\n" + referenceLines(4, KAVRIX_MOTIF_FIRST, 14);
     const std::string printed = print();
     ASSERT_EQ(printed.substr(0, expected.size()), expected);
     const std::string lastLine = printed.substr(expected.size());
@@ -102,8 +102,7 @@ TEST_F(PrintOutParmValueTest, CountsBeyondTheGroupStopAtItsLastSlot)
     para->Extended = 0;
     para->RCount = 1000;
     para->MrCount = -3;
-    const std::string expected =
-        kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n" + "\n";
+    const std::string expected = kOpening + referenceLines(0, KAVRIX_R_FIRST, KAVRIX_R_COUNT) + "\n" + "\n";
     EXPECT_EQ(print(), expected);
 }
 
@@ -119,13 +118,13 @@ void PrintTo(const ArrayCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class PrintOutArrayTest : public ::testing::TestWithParam<ArrayCase> {};
+class PrintOutArrayTest : public ::testing::TestWithParam<ArrayCase>
+{};
 
 TEST_P(PrintOutArrayTest, PrintsTheHeights)
 {
     std::vector<double> heights = GetParam().heights;
-    DataArray curve{static_cast<int>(heights.size()), heights.empty() ? nullptr : heights.data(),
-                    nullptr};
+    DataArray curve{static_cast<int>(heights.size()), heights.empty() ? nullptr : heights.data(), nullptr};
     testing::internal::CaptureStdout();
     algoPrintOutArray(&curve, GetParam().mode);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), GetParam().expected);
@@ -140,14 +139,14 @@ std::string fixedText(double value)
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, PrintOutArrayTest,
-    ::testing::Values(
-        ArrayCase{"OneLine", {1, 2.5, -3}, 0, "1.000000,2.500000,-3.000000\n"},
-        ArrayCase{"NumberedLines", {1, 2.5, -3}, 1, "1\t1.000000\n2\t2.500000\n3\t-3.000000\n\n"},
-        ArrayCase{"EmptyOneLine", {}, 0, "\n"},
-        ArrayCase{"EmptyNumberedLines", {}, 1, "\n"},
-        ArrayCase{"OtherMode", {1, 2}, 2, ""},
-        ArrayCase{"HugeValues", {1e300, -1.7e308}, 0,
-                  fixedText(1e300) + "," + fixedText(-1.7e308) + "\n"}),
-    [](const ::testing::TestParamInfo<ArrayCase> &info) { return info.param.name; });
+    ::testing::Values(ArrayCase{"OneLine", {1, 2.5, -3}, 0, "1.000000,2.500000,-3.000000\n"},
+                      ArrayCase{"NumberedLines", {1, 2.5, -3}, 1, "1\t1.000000\n2\t2.500000\n3\t-3.000000\n\n"},
+                      ArrayCase{"EmptyOneLine", {}, 0, "\n"}, ArrayCase{"EmptyNumberedLines", {}, 1, "\n"},
+                      ArrayCase{"OtherMode", {1, 2}, 2, ""},
+                      ArrayCase{
+                          "HugeValues", {1e300, -1.7e308}, 0, fixedText(1e300) + "," + fixedText(-1.7e308) + "\n"}),
+    [](const ::testing::TestParamInfo<ArrayCase> &info) {
+        return info.param.name;
+    });
 
-}  // namespace
+} // namespace

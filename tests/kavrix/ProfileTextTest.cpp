@@ -1,5 +1,5 @@
-#include "AlgoArray.h"
 #include "ProfileText.h"
+#include "AlgoArray.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileTextTest : public ::testing::Test {
+class ProfileTextTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -66,8 +67,7 @@ TEST_F(ProfileTextTest, WritesOneLineWithoutTrailingCommaOrLineEnd)
 
 TEST_F(ProfileTextTest, WrittenProfileReadsBackBitForBit)
 {
-    std::vector<double> values = {0.1,     1.0 / 3,  -2.5e-9, 1e300,   -DBL_MAX,
-                                  DBL_MIN, 5e-324,   -0.0,    123456.789, 42};
+    std::vector<double> values = {0.1, 1.0 / 3, -2.5e-9, 1e300, -DBL_MAX, DBL_MIN, 5e-324, -0.0, 123456.789, 42};
     for (int i = 0; i < 5000; ++i) {
         values.push_back(std::sin(i * 0.01) * 1234.5678);
     }
@@ -147,4 +147,4 @@ TEST_F(ProfileTextTest, WriteToAMissingDirectoryFails)
     EXPECT_FALSE(algoWriteProfile(&one, path("no/such/dir.txt").c_str()));
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,8 @@
 namespace {
 
 // The library's unit texts are GBK bytes.
-const char Um[] = "\xA6\xCC" "m";
+const char Um[] = "\xA6\xCC"
+                  "m";
 const char UInch[] = "\xA6\xCC\xA1\xE5";
 const char Mm[] = "mm";
 const char Inch[] = "\xA1\xE5";
@@ -35,28 +36,51 @@ struct Case {
 // Height factor 0.001 μm per raw unit; 2000 points over 4 mm give 0.002 mm
 // per point, a slope factor of 0.0005 and an area factor of 2e-9.
 const Case Cases[] = {
-    {"Rq", 1, 9999, Um, UInch, "9.999 \xA6\xCC" "m", "393.661 \xA6\xCC\xA1\xE5", 9.999},
-    {"large Rt", 8, 150000, Um, UInch, "150.000 \xA6\xCC" "m", "5905.512 \xA6\xCC\xA1\xE5", 150.0},
-    {"zero Rz", 6, 0, Um, UInch, "0 \xA6\xCC" "m", "0 \xA6\xCC\xA1\xE5", 0.0},
-    {"negative zero Rp", 4, -0.0, Um, UInch, "0 \xA6\xCC" "m", "0 \xA6\xCC\xA1\xE5", 0.0},
+    {"Rq", 1, 9999, Um, UInch,
+     "9.999 \xA6\xCC"
+     "m",
+     "393.661 \xA6\xCC\xA1\xE5", 9.999},
+    {"large Rt", 8, 150000, Um, UInch,
+     "150.000 \xA6\xCC"
+     "m",
+     "5905.512 \xA6\xCC\xA1\xE5", 150.0},
+    {"zero Rz", 6, 0, Um, UInch,
+     "0 \xA6\xCC"
+     "m",
+     "0 \xA6\xCC\xA1\xE5", 0.0},
+    {"negative zero Rp", 4, -0.0, Um, UInch,
+     "0 \xA6\xCC"
+     "m",
+     "0 \xA6\xCC\xA1\xE5", 0.0},
     {"NaN Rsk", 2, Nan, None, None, "0 ", "0 ", 0.0},
-    {"infinite Ra", 0, Inf, Um, UInch, "0 \xA6\xCC" "m", "0 \xA6\xCC\xA1\xE5", 0.0},
+    {"infinite Ra", 0, Inf, Um, UInch,
+     "0 \xA6\xCC"
+     "m",
+     "0 \xA6\xCC\xA1\xE5", 0.0},
     {"RSm", 9, 50, Mm, Inch, "0.100 mm", "0.00394 \xA1\xE5", 0.1},
     {"short wavelength", 16, 5, Mm, Inch, "0.010 mm", "0.00039 \xA1\xE5", 0.01},
     {"mean slope", 11, 200, None, None, "0.100 ", "0.100 ", 0.1},
     {"length ratio", 18, 1.0, None, None, "1.000 ", "1.000 ", 1.0},
     {"peak count", 15, 12.5, None, None, "12.500 ", "12.500 ", 12.5},
-    {"metric fits, inch does not", 8, 1e16, Um, UInch, "0 \xA6\xCC" "m", "0 \xA6\xCC\xA1\xE5", 0.0},
+    {"metric fits, inch does not", 8, 1e16, Um, UInch,
+     "0 \xA6\xCC"
+     "m",
+     "0 \xA6\xCC\xA1\xE5", 0.0},
     {"WSm", 28, 50, Mm, Inch, "0.100 mm", "0.00394 \xA1\xE5", 0.1},
     {"waviness slope", 29, 200, None, None, "0.100 ", "0.100 ", 0.1},
-    {"Rz.J", 42, 2000, Um, UInch, "2.000 \xA6\xCC" "m", "78.740 \xA6\xCC\xA1\xE5", 2.0},
+    {"Rz.J", 42, 2000, Um, UInch,
+     "2.000 \xA6\xCC"
+     "m",
+     "78.740 \xA6\xCC\xA1\xE5", 2.0},
     {"primary length ratio", 46, 1.25, None, None, "1.250 ", "1.250 ", 1.25},
-    {"zero Rk", 47, 0, Um, UInch, "0.000 \xA6\xCC" "m", "0.000 \xA6\xCC\xA1\xE5", 0.0},
+    {"zero Rk", 47, 0, Um, UInch,
+     "0.000 \xA6\xCC"
+     "m",
+     "0.000 \xA6\xCC\xA1\xE5", 0.0},
     {"NaN K", 53, Nan, None, None, "0.000 ", "0.000 ", 0.0},
     {"A1", 54, 2e6, None, None, "0.004 ", "0.004 ", 0.004},
     {"Rmr", 56, 90, Percent, Percent, "90.000 %", "90.000 %", 90.0},
-    {"largest fitting ratio", 50, 1e17, None, None, "100000000000000000.000 ",
-     "100000000000000000.000 ", 1e17},
+    {"largest fitting ratio", 50, 1e17, None, None, "100000000000000000.000 ", "100000000000000000.000 ", 1e17},
     {"ratio too long", 50, 1e18, None, None, "0.000 ", "0.000 ", 0.0},
     {"NCRX", 87, 7, None, None, "7 ", "7 ", 7.0},
     {"CPM", 92, 2.4, None, None, "2 ", "2 ", 2.4},
@@ -64,7 +88,8 @@ const Case Cases[] = {
     {"SR", 93, 1000, None, None, "1.000 ", "39.370 ", 1.0},
 };
 
-class ResultFormatTest : public ::testing::Test {
+class ResultFormatTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -120,8 +145,8 @@ TEST_F(ResultFormatTest, InchValuesFollowTheirUnit)
     para.Results[slope].Value1 = 200;
     algoFormatResults(&para);
 
-    EXPECT_NEAR(para.Results[rq].Value2, 39.3700787402, 1e-9);   // μ″
-    EXPECT_NEAR(para.Results[rsm].Value2, 0.01, 1e-12);          // 0.254 mm in ″
+    EXPECT_NEAR(para.Results[rq].Value2, 39.3700787402, 1e-9); // μ″
+    EXPECT_NEAR(para.Results[rsm].Value2, 0.01, 1e-12);        // 0.254 mm in ″
     EXPECT_DOUBLE_EQ(para.Results[slope].Value2, para.Results[slope].Value1);
 }
 

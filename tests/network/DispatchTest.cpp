@@ -277,7 +277,9 @@ void DispatchTest::shortPayloadsAreDropped()
     QSignalSpy voltage(model, &NetworkModel::responseNeedlePosition);
     QSignalSpy count(model, &NetworkModel::executingMachineDataUpdata);
     QSignalSpy records(model, &NetworkModel::getExecutingMachineData);
-    auto emitted = [&] { return needle.size() + voltage.size() + count.size() + records.size(); };
+    auto emitted = [&] {
+        return needle.size() + voltage.size() + count.size() + records.size();
+    };
 
     const QByteArray values(minimum - kPayloadPrefixSize, char(1));
     model->onDataRecved(reply(quint8(functionType), values.chopped(1)));
@@ -296,7 +298,8 @@ void DispatchTest::functionCodeRouting()
     QCOMPARE(speed.size(), 1);
     QCOMPARE(speed.at(0).at(0).value<uchar>(), uchar(7));
     QCOMPARE(start.size(), 0);
-    QCOMPARE(messages.lines(), (QStringList{"收到：校准速度  7  完成", "收到：指令未识别", "功能码： 0  功能类型： 3"}));
+    QCOMPARE(messages.lines(),
+             (QStringList{"收到：校准速度  7  完成", "收到：指令未识别", "功能码： 0  功能类型： 3"}));
 }
 
 QTEST_GUILESS_MAIN(DispatchTest)

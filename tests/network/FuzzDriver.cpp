@@ -51,7 +51,9 @@ int main()
     }
 
     std::mt19937 random(8);
-    auto pick = [&random](int bound) { return int(random() % unsigned(qMax(1, bound))); };
+    auto pick = [&random](int bound) {
+        return int(random() % unsigned(qMax(1, bound)));
+    };
     for (int i = 0; i < kMutations; ++i) {
         QByteArray input = corpus.at(pick(corpus.size()));
         const int edits = 1 + pick(6);

@@ -24,10 +24,7 @@ public:
     }
 
 private:
-    static void collect(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        lines().append(message);
-    }
+    static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { lines().append(message); }
 
     QtMessageHandler previous;
 };

@@ -47,19 +47,27 @@ void ProtocolFrameTest::commandFramesMatchTheWire_data()
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<QByteArray>("wire");
     const char *prefix = "01 02 03 04 05 06 07 08 09 0A 0B 0C";
-    auto wire = [prefix](const char *head, const char *rest) { return hex(head) + hex(prefix) + hex(rest); };
+    auto wire = [prefix](const char *head, const char *rest) {
+        return hex(head) + hex(prefix) + hex(rest);
+    };
     QTest::newRow("heartbeat") << serializedFrame(buildHeartBeatFrame())
-                               << wire("FE E1 90 0D 00 01 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 0C", "54 32 0D 90 E1 FE");
+                               << wire("FE E1 90 0D 00 01 00 00 01 04 01 00 00 00 00 00 00 00 00 00 00 0C",
+                                       "54 32 0D 90 E1 FE");
     QTest::newRow("settings") << serializedFrame(buildMeasureSettingsFrame(2, 2, 3))
-                              << wire("FE E1 90 0D 00 00 00 00 01 04 02 00 00 00 00 00 00 00 00 00 00 0F", "02 02 03 AE 7F 0D 90 E1 FE");
+                              << wire("FE E1 90 0D 00 00 00 00 01 04 02 00 00 00 00 00 00 00 00 00 00 0F",
+                                      "02 02 03 AE 7F 0D 90 E1 FE");
     QTest::newRow("package 0") << serializedFrame(buildGetOnePacketFrame(0))
-                               << wire("FE E1 90 0D 00 01 00 00 01 04 05 00 00 00 00 00 00 00 00 00 00 0E", "00 00 9F 14 0D 90 E1 FE");
+                               << wire("FE E1 90 0D 00 01 00 00 01 04 05 00 00 00 00 00 00 00 00 00 00 0E",
+                                       "00 00 9F 14 0D 90 E1 FE");
     QTest::newRow("factor 1.0") << serializedFrame(buildUpdateCalibrationFactorFrame(1.0f))
-                                << wire("FE E1 90 0D 00 03 00 00 01 04 19 00 00 00 00 00 00 00 00 00 00 10", "3F 80 00 00 94 42 0D 90 E1 FE");
+                                << wire("FE E1 90 0D 00 03 00 00 01 04 19 00 00 00 00 00 00 00 00 00 00 10",
+                                        "3F 80 00 00 94 42 0D 90 E1 FE");
     QTest::newRow("record 1") << serializedFrame(buildGetExecutingMachineDataFrame(1))
-                              << wire("FE E1 90 0D 01 01 00 00 01 04 1B 00 00 00 00 00 00 00 00 00 00 0E", "00 01 5F D5 0D 90 E1 FE");
+                              << wire("FE E1 90 0D 01 01 00 00 01 04 1B 00 00 00 00 00 00 00 00 00 00 0E",
+                                      "00 01 5F D5 0D 90 E1 FE");
     QTest::newRow("broadcast") << serializedFrame(buildBroadcastFrame())
-                               << wire("FE E1 90 0D 00 01 00 00 FF FF FF 00 00 00 00 00 00 00 00 00 00 0C", "54 32 0D 90 E1 FE");
+                               << wire("FE E1 90 0D 00 01 00 00 FF FF FF 00 00 00 00 00 00 00 00 00 00 0C",
+                                       "54 32 0D 90 E1 FE");
 }
 
 void ProtocolFrameTest::commandFramesMatchTheWire()

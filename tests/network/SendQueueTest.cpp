@@ -64,8 +64,7 @@ void SendQueueTest::pacingTimerDrainsTheQueue()
 
 void SendQueueTest::everySenderBuildsItsCommand()
 {
-    struct Command
-    {
+    struct Command {
         std::function<void()> send;
         int functionType;
         int functionCode;
@@ -73,21 +72,96 @@ void SendQueueTest::everySenderBuildsItsCommand()
         QByteArray arguments;
     };
     const QList<Command> commands = {
-        {[this] { model->sendBroadcast(); }, 255, 1, 0, {}},
-        {[this] { model->sendHeartBeat(); }, 1, 1, 0, {}},
-        {[this] { model->sendMeasureSettings(1, 2, 3); }, 2, 0, 0, QByteArray::fromHex("010203")},
-        {[this] { model->sendStartMeasurement(); }, 3, 1, 0, {}},
-        {[this] { model->sendGetOnePacket(7); }, 5, 1, 0, QByteArray::fromHex("0007")},
-        {[this] { model->sendGetNeedlePosition(); }, 6, 1, 0, {}},
-        {[this] { model->sendStartCalibration(2); }, 11, 0, 0, QByteArray::fromHex("02")},
-        {[this] { model->sendGetCalibrationStatus(); }, 20, 1, 0, {}},
-        {[this] { model->sendStopMeasurement(); }, 22, 1, 0, {}},
-        {[this] { model->sendConfirmNeedlePosition(); }, 23, 1, 0, {}},
-        {[this] { model->sendRequestNeedlePosition(); }, 24, 1, 0, {}},
-        {[this] { model->sendUpdateCalibrationFactor(1.0f); }, 25, 3, 0, QByteArray::fromHex("3F800000")},
-        {[this] { model->sendGetCalibrationFactor(); }, 25, 1, 0, {}},
-        {[this] { model->sendGetExecutingMachineDataCount(); }, 26, 1, 1, {}},
-        {[this] { model->sendGetExecutingMachineData(1); }, 27, 1, 1, QByteArray::fromHex("0001")},
+        {[this] {
+             model->sendBroadcast();
+         },
+         255,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendHeartBeat();
+         },
+         1,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendMeasureSettings(1, 2, 3);
+         },
+         2, 0, 0, QByteArray::fromHex("010203")},
+        {[this] {
+             model->sendStartMeasurement();
+         },
+         3,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendGetOnePacket(7);
+         },
+         5, 1, 0, QByteArray::fromHex("0007")},
+        {[this] {
+             model->sendGetNeedlePosition();
+         },
+         6,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendStartCalibration(2);
+         },
+         11, 0, 0, QByteArray::fromHex("02")},
+        {[this] {
+             model->sendGetCalibrationStatus();
+         },
+         20,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendStopMeasurement();
+         },
+         22,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendConfirmNeedlePosition();
+         },
+         23,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendRequestNeedlePosition();
+         },
+         24,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendUpdateCalibrationFactor(1.0f);
+         },
+         25, 3, 0, QByteArray::fromHex("3F800000")},
+        {[this] {
+             model->sendGetCalibrationFactor();
+         },
+         25,
+         1,
+         0,
+         {}},
+        {[this] {
+             model->sendGetExecutingMachineDataCount();
+         },
+         26,
+         1,
+         1,
+         {}},
+        {[this] {
+             model->sendGetExecutingMachineData(1);
+         },
+         27, 1, 1, QByteArray::fromHex("0001")},
     };
     MessageLog messages;
     for (const Command &command : commands) {

@@ -33,7 +33,9 @@ struct Stage {
 QList<Notice *> stackOf(const QWidget &widget)
 {
     QList<Notice *> notices = widget.findChildren<Notice *>();
-    std::sort(notices.begin(), notices.end(), [](Notice *a, Notice *b) { return a->y() > b->y(); });
+    std::sort(notices.begin(), notices.end(), [](Notice *a, Notice *b) {
+        return a->y() > b->y();
+    });
     return notices;
 }
 

@@ -17,7 +17,9 @@ public:
         : model(model)
     {
         retry.setInterval(150);
-        connect(&retry, &QTimer::timeout, this, [this] { request(); });
+        connect(&retry, &QTimer::timeout, this, [this] {
+            request();
+        });
         connect(model, &NetworkModel::measurementCompletedRecved, this, [this](quint32 total, uchar, quint16) {
             totalNumber = int(total);
             samples.clear();

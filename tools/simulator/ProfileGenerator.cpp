@@ -10,8 +10,7 @@ namespace {
 constexpr double kSpacingMm = 0.000625;
 constexpr double kCountsPerMicrometre = 40.0;
 
-struct Wave
-{
+struct Wave {
     double wavelengthMm;
     double amplitudeUm;
     double phase;
@@ -34,8 +33,8 @@ QVector<double> generateProfile(int count, quint32 seed)
     QVector<double> samples(count);
     for (int i = 0; i < count; ++i) {
         const double x = i * kSpacingMm;
-        double heightUm = tiltUmPerMm * x
-            + waviness.amplitudeUm * std::sin(2 * M_PI * x / waviness.wavelengthMm + waviness.phase);
+        double heightUm =
+            tiltUmPerMm * x + waviness.amplitudeUm * std::sin(2 * M_PI * x / waviness.wavelengthMm + waviness.phase);
         for (const Wave &wave : roughness)
             heightUm += wave.amplitudeUm * std::sin(2 * M_PI * x / wave.wavelengthMm + wave.phase);
         heightUm += noise(random);

@@ -13,7 +13,9 @@ UnitLoopback::UnitLoopback(DriveUnit *unit, QObject *parent)
 
 void UnitLoopback::sendData(const QByteArray &data)
 {
-    QTimer::singleShot(0, unit, [target = unit, data] { target->receive(data); });
+    QTimer::singleShot(0, unit, [target = unit, data] {
+        target->receive(data);
+    });
 }
 
 void UnitLoopback::connectNow()

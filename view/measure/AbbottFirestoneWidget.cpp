@@ -2,7 +2,6 @@
 
 #include "CustomPlot.h"
 
-
 namespace {
 
 constexpr double kTurningKey = 100.0;
@@ -16,7 +15,6 @@ AbbottFirestoneWidget::AbbottFirestoneWidget(QWidget *parent)
     abbottFirestonePlot->setScaleFactors(1.03, 1.03);
     amplitudePlot = new CustomPlot(this);
     amplitudePlot->setScaleFactors(1.03, 1.03);
-
 }
 
 void AbbottFirestoneWidget::setAbbottFirestoneLabels(const QString &xLabel, const QString &yLabel)

@@ -99,8 +99,7 @@ void ScrollNoticeContainer::presentNotice(Notice *notice)
     const int step = spacing + height;
     const int parentHeight = targetWidget->height();
     const int parentWidth = targetWidget->width();
-    positionList.push_back(positionList.empty() ? (parentHeight - height) / 2
-                                                : positionList.back() + step);
+    positionList.push_back(positionList.empty() ? (parentHeight - height) / 2 : positionList.back() + step);
     noticeList.push_back(notice);
     geometryAnimationList.push_back(new QPropertyAnimation(notice, "geometry"));
 
