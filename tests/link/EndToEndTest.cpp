@@ -413,7 +413,7 @@ void EndToEndTest::raCalibrationGivesTheUnitANewFactor()
     // The next evaluation of the profile on show is an ordinary one.
     manager->settingsModel->setWaveFilter(1);
     QCOMPARE(data->calibrationFactor, double(float(calibrated)));
-    QTest::qWait(2 * shortIntervals().heartBeatMs);
+    QTest::qWait(2 * processIntervals().heartBeatMs);
     QCOMPARE(data->calibrationFactor, double(float(calibrated)));
     QCOMPARE(confirmed.size(), 1);
 

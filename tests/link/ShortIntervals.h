@@ -21,3 +21,18 @@ inline NetworkController::Intervals shortIntervals()
     intervals.returnWaitMs = 1500;
     return intervals;
 }
+
+// For a unit that runs as a separate program beside the test. Its process can
+// be held up for a second on a loaded machine, so the periods that declare a
+// unit gone, or a report lost, allow several seconds of silence; they are still
+// short enough for a test to see a loss well within its limits.
+inline NetworkController::Intervals processIntervals()
+{
+    NetworkController::Intervals intervals = shortIntervals();
+    intervals.heartBeatMs = 1000;
+    intervals.packageTimeoutMs = 1500;
+    intervals.factorAcknowledgeMs = 3000;
+    intervals.traverseSilenceMs = 4000;
+    intervals.returnWaitMs = 3000;
+    return intervals;
+}

@@ -256,11 +256,11 @@ void PanelEndToEndTest::uncalibratedUnitCannotRun()
     startSimulator({"--uncalibrated"});
     QTRY_VERIFY_WITH_TIMEOUT(!button(SaveButton)->isEnabled(), kLinkTimeoutMs);
     // Heartbeats come and go; the buttons stay disabled.
-    QTest::qWait(3 * shortIntervals().heartBeatMs);
+    QTest::qWait(3 * processIntervals().heartBeatMs);
     for (int index = SaveButton; index <= StartButton; ++index)
         QVERIFY(!button(index)->isEnabled());
     button(StartButton)->click();
-    QTest::qWait(shortIntervals().heartBeatMs);
+    QTest::qWait(processIntervals().heartBeatMs);
     QVERIFY(!link->moterMeasureStatus);
     for (const QList<QVariant> &signal : started)
         QVERIFY(!signal.at(0).toBool());

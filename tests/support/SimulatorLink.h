@@ -27,7 +27,7 @@ public:
         if (!announceFolder.isValid())
             return false;
         PortList::setAnnounceFolder(announceFolder.path());
-        link()->setIntervals(shortIntervals());
+        link()->setIntervals(processIntervals());
         return true;
     }
 
