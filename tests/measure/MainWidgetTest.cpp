@@ -3,7 +3,9 @@
 #include "TestWorkspace.h"
 
 #include "AlertDialog.h"
+#include "DeveloperModelDialog.h"
 #include "GlobalManager.h"
+#include "LabelAndLabel.h"
 #include "MainTitleBar.h"
 #include "MainWidget.h"
 #include "MeasurePage.h"
@@ -36,6 +38,7 @@ private slots:
     void sizesAndScales();
     void pagesAreBuiltInPageOrder();
     void dataPageIsSearchedWhenItComesToTheFront();
+    void setupPageAsksTheMeasurePage();
     void tapShowsThePageOnce();
     void pageFollowsEveryChange();
     void busyInstrumentLocksTheDataPages();
@@ -197,6 +200,22 @@ void MainWidgetTest::dataPageIsSearchedWhenItComesToTheFront()
     emit data->currentPageChanged(PageIndex::DataManagement);
     QCOMPARE(stack()->currentIndex(), int(PageIndex::Measure));
     QCOMPARE(searches.count(), 1);
+}
+
+void MainWidgetTest::setupPageAsksTheMeasurePage()
+{
+    QTest::mouseClick(navigationButtons().at(PageIndex::Setup), Qt::LeftButton);
+    QWidget *setupPage = stack()->currentWidget();
+    // Five taps on the equipment name open the developer functions.
+    LabelAndLabel *equipmentName = setupPage->findChildren<LabelAndLabel *>().at(2);
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(equipmentName, Qt::LeftButton);
+    auto *dialog = setupPage->findChild<DeveloperModelDialog *>();
+    QVERIFY(dialog);
+    // Without a unit the measure page refuses the calibration and says why.
+    dialog->findChildren<TouchButton *>().at(0)->click();
+    QCOMPARE(notices->count("theCurrentStateCannotBeCalibrated"), 1);
+    QTRY_VERIFY(!setupPage->findChild<DeveloperModelDialog *>());
 }
 
 void MainWidgetTest::tapShowsThePageOnce()
