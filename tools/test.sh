@@ -12,12 +12,17 @@ bash tools/setup.sh
 cupsd_pid=""
 stop_cupsd() { if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; fi; }
 trap stop_cupsd EXIT
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits 0 whether or not a scheduler runs: only its text tells.
+scheduler_runs() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+if ! scheduler_runs; then
   /usr/sbin/cupsd -f &
   cupsd_pid=$!
-  for _ in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 1 50); do scheduler_runs && break; sleep 0.2; done
 fi
-lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+if ! lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd; then
+  echo "test.sh: could not set up the \"PDF\" print queue" >&2
+  exit 1
+fi
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
