@@ -491,13 +491,20 @@ void FileControllerTest::unreadableFileLeavesMeasurement_data()
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("truncated") << QByteArray("{\"calcutateResult\": {\"measureDataList\": [1,") << true;
-    // Numeric texts are read as numbers; these read as no finite number.
+    // Numeric texts are read as numbers; these read as no finite number, or
+    // are no number at all.
     const QByteArray start(
         "{\"measureDataInfo\": {\"calculateStandard\": 2}, \"calcutateResult\": {\"measureDataList\": [4, ");
     QTest::newRow("not a number") << start + "\"nan\", 6]}}" << true;
     QTest::newRow("infinite") << start + "\"inf\", 6]}}" << true;
     QTest::newRow("minus infinite") << start + "\"-inf\", 6]}}" << true;
     QTest::newRow("text beyond double") << start + "\"1e999\", 6]}}" << true;
+    QTest::newRow("text") << start + "\"abc\", 6]}}" << true;
+    QTest::newRow("empty text") << start + "\"\", 6]}}" << true;
+    QTest::newRow("hexadecimal text") << start + "\"0x10\", 6]}}" << true;
+    QTest::newRow("null") << start + "null, 6]}}" << true;
+    QTest::newRow("true") << start + "true, 6]}}" << true;
+    QTest::newRow("object") << start + "{\"a\": 5}, 6]}}" << true;
     // Qt's JSON parser refuses the whole document.
     QTest::newRow("number beyond double") << start + "1e999, 6]}}" << true;
 }
@@ -523,7 +530,7 @@ void FileControllerTest::openShowsOnlyEvaluatedValues()
     for (int i = 0; i < 400; ++i)
         samples.append(1000.0 * std::sin(i * 0.1));
     const QJsonObject result{{"measureDataList", samples},
-                             {"idList", true},
+                             {"idList", QJsonArray{0, 0, 0}},
                              {"paraNameList", QJsonArray{"Ra", "Rq", "Rz"}},
                              {"value1List", QJsonArray{0.5, 12345, 3}},
                              {"valueAndUnit1List", QJsonArray{"0.500 μm", "12345.000 μm", "3.000 μm"}}};
