@@ -41,7 +41,10 @@ void StartupManager::loadData()
 {
     GlobalManager *manager = GlobalManager::instance();
     manager->fileController->loadSystemConfig();
-    manager->sqliteService->openDatabase();
+    // Once per start, not on every listing: a crash between a file and its
+    // index row is mended before anything lists or names measurements.
+    if (manager->sqliteService->openDatabase())
+        manager->fileController->reconcileIndex();
     // No view exists yet to redraw, so the list is set without its signal.
     GlobalData::instance()->measureDataInfoList = manager->sqliteService->selectAllMeasureDataFileInfo();
 }

@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QSettings>
@@ -305,6 +306,47 @@ bool FileController::saveSystemConfig()
         return true;
     qDebug() << "configuration could not be written:" << path;
     return false;
+}
+
+void FileController::reconcileIndex()
+{
+    const QDir dir(GlobalConfig::instance()->dataStorageDir);
+    // A folder out of reach is no sign that its measurements are gone.
+    if (!dir.exists() || !dir.isReadable())
+        return;
+    const QSet<QString> indexed = indexedNames(sqliteService);
+
+    QSet<QString> onDisk;
+    const QStringList fileNames = dir.entryList({"*" + fileSuffix}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QString &fileName : fileNames) {
+        const QString name = fileName.chopped(fileSuffix.size());
+        if (!isPlainFileName(name))
+            continue;
+        onDisk.insert(name);
+        if (indexed.contains(name))
+            continue;
+        MeasureDataFile file;
+        if (!fileModel->loadMeasurementFile(file, filePath(name))) {
+            qDebug() << "index not mended: not a whole measurement file, left unlisted:" << fileName;
+            continue;
+        }
+        // A file renamed before the crash still holds its old name; the
+        // name on disk is the one every other operation uses.
+        file.measureDataInfo.fileName = name;
+        if (sqliteService->insertMeasureDataFileInfo(file.measureDataInfo))
+            qDebug() << "index mended: listed measurement file without a row:" << name;
+        else
+            qDebug() << "index not mended: no row could be made for" << name;
+    }
+
+    for (const QString &name : indexed) {
+        if (onDisk.contains(name))
+            continue;
+        if (sqliteService->deleteMeasureDataFileInfo(name))
+            qDebug() << "index mended: dropped the row of a missing measurement file:" << name;
+        else
+            qDebug() << "index not mended: the row of a missing measurement file stays:" << name;
+    }
 }
 
 void FileController::publishFileList()

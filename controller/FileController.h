@@ -54,6 +54,12 @@ public:
     void loadSystemConfig();
     bool saveSystemConfig();
 
+    // Brings index and data directory back to one row per measurement file
+    // after a crash between a file and its row: a whole measurement file
+    // without a row gets the row its save would have made, a row without a
+    // file goes. A file that does not read as a measurement is left alone.
+    void reconcileIndex();
+
 public slots:
     void onDataReceiveCompleted();
 

@@ -114,7 +114,7 @@ ParameterLists splitParameters(const QList<ParameterEntry> &entries)
 
 // Entries are counted by the name array; a shorter companion array gives
 // empty values rather than reading past its end.
-QList<ParameterEntry> joinParameters(const QVariantHash &hash, const QString &prefix)
+QList<ParameterEntry> joinParameters(const QVariantHash &hash, const QString &prefix, bool *ok)
 {
     auto key = [&prefix](const char *name) {
         QString k = prefix + QLatin1String(name);
@@ -122,14 +122,14 @@ QList<ParameterEntry> joinParameters(const QVariantHash &hash, const QString &pr
             k[0] = k[0].toLower();
         return k;
     };
-    const QList<int> ids = variantToList<int>(hash.value(key("IdList")));
-    const QList<QString> names = variantToList<QString>(hash.value(key("ParaNameList")));
-    const QList<double> values1 = variantToList<double>(hash.value(key("Value1List")));
-    const QList<double> values2 = variantToList<double>(hash.value(key("Value2List")));
-    const QList<QString> units1 = variantToList<QString>(hash.value(key("Unit1List")));
-    const QList<QString> units2 = variantToList<QString>(hash.value(key("Unit2List")));
-    const QList<QString> valueAndUnits1 = variantToList<QString>(hash.value(key("ValueAndUnit1List")));
-    const QList<QString> valueAndUnits2 = variantToList<QString>(hash.value(key("ValueAndUnit2List")));
+    const QList<int> ids = variantToList<int>(hash.value(key("IdList")), ok);
+    const QList<QString> names = variantToList<QString>(hash.value(key("ParaNameList")), ok);
+    const QList<double> values1 = variantToList<double>(hash.value(key("Value1List")), ok);
+    const QList<double> values2 = variantToList<double>(hash.value(key("Value2List")), ok);
+    const QList<QString> units1 = variantToList<QString>(hash.value(key("Unit1List")), ok);
+    const QList<QString> units2 = variantToList<QString>(hash.value(key("Unit2List")), ok);
+    const QList<QString> valueAndUnits1 = variantToList<QString>(hash.value(key("ValueAndUnit1List")), ok);
+    const QList<QString> valueAndUnits2 = variantToList<QString>(hash.value(key("ValueAndUnit2List")), ok);
 
     QList<ParameterEntry> entries;
     for (int i = 0; i < names.size(); ++i) {
@@ -276,23 +276,29 @@ QJsonObject FileModel::calculateResultToJson(const CalculateResult &result) cons
     return QJsonObject::fromVariantHash(listsToVariantHash(keys, values));
 }
 
-CalculateResult FileModel::jsonToCalculateResult(const QJsonObject &object) const
+CalculateResult FileModel::jsonToCalculateResult(const QJsonObject &object, bool *ok) const
 {
     const QVariantHash hash = object.toVariantHash();
+    bool read = true;
     CalculateResult result;
-    result.parameters = joinParameters(hash, QString());
-    result.abbottParameters = joinParameters(hash, QStringLiteral("abbott"));
-    result.measureDataList = variantToList<double>(hash.value("measureDataList"));
-    result.shapeRemovalDataList_y = variantToList<double>(hash.value("shapeRemovalDataList_y"));
-    result.wavinessDataList_y = variantToList<double>(hash.value("wavinessDataList_y"));
-    result.roughnessDataList_y = variantToList<double>(hash.value("roughnessDataList_y"));
-    result.abbottFirestoneDataList_y = variantToList<double>(hash.value("abbottFirestoneDataList_y"));
-    result.amplitudeCurveDataList_y = variantToList<double>(hash.value("amplitudeCurveDataList_y"));
-    result.shapeRemovalDataList_x = variantToList<double>(hash.value("shapeRemovalDataList_x"));
-    result.wavinessDataList_x = variantToList<double>(hash.value("wavinessDataList_x"));
-    result.roughnessDataList_x = variantToList<double>(hash.value("roughnessDataList_x"));
-    result.abbottFirestoneDataList_x = variantToList<double>(hash.value("abbottFirestoneDataList_x"));
-    result.amplitudeCurveDataList_x = variantToList<double>(hash.value("amplitudeCurveDataList_x"));
+    result.parameters = joinParameters(hash, QString(), &read);
+    result.abbottParameters = joinParameters(hash, QStringLiteral("abbott"), &read);
+    const QList<QPair<const char *, QList<double> *>> curves{
+        {"measureDataList", &result.measureDataList},
+        {"shapeRemovalDataList_y", &result.shapeRemovalDataList_y},
+        {"wavinessDataList_y", &result.wavinessDataList_y},
+        {"roughnessDataList_y", &result.roughnessDataList_y},
+        {"abbottFirestoneDataList_y", &result.abbottFirestoneDataList_y},
+        {"amplitudeCurveDataList_y", &result.amplitudeCurveDataList_y},
+        {"shapeRemovalDataList_x", &result.shapeRemovalDataList_x},
+        {"wavinessDataList_x", &result.wavinessDataList_x},
+        {"roughnessDataList_x", &result.roughnessDataList_x},
+        {"abbottFirestoneDataList_x", &result.abbottFirestoneDataList_x},
+        {"amplitudeCurveDataList_x", &result.amplitudeCurveDataList_x}};
+    for (const auto &curve : curves)
+        *curve.second = variantToList<double>(hash.value(curve.first), &read);
+    if (ok)
+        *ok = read;
     // The file holds no range; until a view picks one, the whole profile is evaluated.
     result.left = 0;
     result.right = std::max(0, result.measureDataList.size() - 1);
@@ -310,15 +316,16 @@ bool FileModel::saveMeasurementFile(const MeasureDataFile &file, const QString &
 bool FileModel::loadMeasurementFile(MeasureDataFile &file, const QString &path) const
 {
     const std::optional<QJsonObject> root = readObject(path);
-    if (!root)
+    if (!root || !root->value(measureDataInfoKey).isObject() || !root->value(calcutateResultKey).isObject())
         return false;
-    const QJsonObject result = root->value(calcutateResultKey).toObject();
-    // A profile with a sample that is no number can be neither evaluated nor
+    // A list with an element that is no number can be neither evaluated nor
     // drawn; opening it would show a measurement that does not exist.
-    if (holdsNonFinite(result.value("measureDataList").toVariant()))
+    bool ok = true;
+    const CalculateResult result = jsonToCalculateResult(root->value(calcutateResultKey).toObject(), &ok);
+    if (!ok)
         return false;
     file.measureDataInfo = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject());
-    file.calcutateResult = jsonToCalculateResult(result);
+    file.calcutateResult = result;
     return true;
 }
 

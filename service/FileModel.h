@@ -28,8 +28,9 @@ public:
     // earlier file untouched.
     bool saveMeasurementFile(const MeasureDataFile &file, const QString &path) const;
     // False, with the record untouched, when the file is missing, unreadable,
-    // not a JSON object or holds a sample that is not a finite number. A loaded record's calculate range is the whole
-    // profile.
+    // not a JSON object with the two record objects, or holds a list that is
+    // no array or a number that is not finite. A loaded record's calculate
+    // range is the whole profile.
     bool loadMeasurementFile(MeasureDataFile &file, const QString &path) const;
 
     bool saveMeasureDataInfoList(const QList<MeasureDataFileInfo> &list, const QString &path) const;
@@ -51,7 +52,9 @@ public:
     QJsonObject measureDataFileInfoToJson(const MeasureDataFileInfo &info) const;
     MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object) const;
     QJsonObject calculateResultToJson(const CalculateResult &result) const;
-    CalculateResult jsonToCalculateResult(const QJsonObject &object) const;
+    // *ok is false when a list is no array or a number list holds an element
+    // that is no finite number.
+    CalculateResult jsonToCalculateResult(const QJsonObject &object, bool *ok = nullptr) const;
     static QHash<QString, QVariant> listsToVariantHash(const QStringList &keys, const QList<QVariant> &values);
 
     const QStringList samplingLengthNumbers;

@@ -61,6 +61,9 @@ private slots:
     void unreadableFileLeavesMeasurement_data();
     void unreadableFileLeavesMeasurement();
     void openShowsOnlyEvaluatedValues();
+    void evaluatedMeasurementReopensUnchanged();
+    void startMendsIndexAfterCrash();
+    void folderOutOfReachKeepsRows();
     void exportsReportFailure();
     void configFactorRule_data();
     void configFactorRule();
@@ -491,13 +494,20 @@ void FileControllerTest::unreadableFileLeavesMeasurement_data()
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("truncated") << QByteArray("{\"calcutateResult\": {\"measureDataList\": [1,") << true;
-    // Numeric texts are read as numbers; these read as no finite number.
+    // Numeric texts are read as numbers; these read as no finite number, or
+    // are no number at all.
     const QByteArray start(
         "{\"measureDataInfo\": {\"calculateStandard\": 2}, \"calcutateResult\": {\"measureDataList\": [4, ");
     QTest::newRow("not a number") << start + "\"nan\", 6]}}" << true;
     QTest::newRow("infinite") << start + "\"inf\", 6]}}" << true;
     QTest::newRow("minus infinite") << start + "\"-inf\", 6]}}" << true;
     QTest::newRow("text beyond double") << start + "\"1e999\", 6]}}" << true;
+    QTest::newRow("text") << start + "\"abc\", 6]}}" << true;
+    QTest::newRow("empty text") << start + "\"\", 6]}}" << true;
+    QTest::newRow("hexadecimal text") << start + "\"0x10\", 6]}}" << true;
+    QTest::newRow("null") << start + "null, 6]}}" << true;
+    QTest::newRow("true") << start + "true, 6]}}" << true;
+    QTest::newRow("object") << start + "{\"a\": 5}, 6]}}" << true;
     // Qt's JSON parser refuses the whole document.
     QTest::newRow("number beyond double") << start + "1e999, 6]}}" << true;
 }
@@ -523,7 +533,7 @@ void FileControllerTest::openShowsOnlyEvaluatedValues()
     for (int i = 0; i < 400; ++i)
         samples.append(1000.0 * std::sin(i * 0.1));
     const QJsonObject result{{"measureDataList", samples},
-                             {"idList", true},
+                             {"idList", QJsonArray{0, 0, 0}},
                              {"paraNameList", QJsonArray{"Ra", "Rq", "Rz"}},
                              {"value1List", QJsonArray{0.5, 12345, 3}},
                              {"valueAndUnit1List", QJsonArray{"0.500 μm", "12345.000 μm", "3.000 μm"}}};
@@ -546,6 +556,96 @@ void FileControllerTest::openShowsOnlyEvaluatedValues()
         QCOMPARE(rows.at(i).valueAndUnit1, QString("--"));
         QCOMPARE(rows.at(i).valueAndUnit2, QString("--"));
     }
+}
+
+void FileControllerTest::evaluatedMeasurementReopensUnchanged()
+{
+    GlobalData *data = GlobalData::instance();
+    data->settingsData = {0, 1, 1, 2, 3, 1, 4, 1};
+    QList<double> samples;
+    for (int i = 0; i < 3000; ++i)
+        samples << std::round(800.0 * std::sin(i * 0.05) + 40.0 * std::sin(i * 1.3));
+    data->calcutateResult.measureDataList = samples;
+    data->calcutateResult.left = 0;
+    data->calcutateResult.right = samples.size() - 1;
+    CalculateModel calculator;
+    calculator.updateParameterNameList();
+    calculator.calculate();
+    QVERIFY(data->stPara.Valid);
+    const CalculateResult evaluated = data->calcutateResult;
+    QVERIFY(!evaluated.parameters.isEmpty() && !evaluated.abbottFirestoneDataList_y.isEmpty());
+    saveAs("evaluated");
+
+    MeasureDataFile file;
+    QVERIFY(controller->loadMeasurementFile("evaluated", file));
+    const CalculateResult &read = file.calcutateResult;
+    QCOMPARE(read.measureDataList, evaluated.measureDataList);
+    QCOMPARE(read.roughnessDataList_y, evaluated.roughnessDataList_y);
+    QCOMPARE(read.amplitudeCurveDataList_x, evaluated.amplitudeCurveDataList_x);
+    QCOMPARE(read.abbottFirestoneDataList_y, evaluated.abbottFirestoneDataList_y);
+    QCOMPARE(read.parameters.size(), evaluated.parameters.size());
+    for (int i = 0; i < read.parameters.size(); ++i) {
+        QCOMPARE(read.parameters.at(i).id, evaluated.parameters.at(i).id);
+        QCOMPARE(read.parameters.at(i).value1, evaluated.parameters.at(i).value1);
+        QCOMPARE(read.parameters.at(i).valueAndUnit2, evaluated.parameters.at(i).valueAndUnit2);
+    }
+    QCOMPARE(read.abbottParameters.size(), evaluated.abbottParameters.size());
+    QCOMPARE(read.abbottParameters.last().value2, evaluated.abbottParameters.last().value2);
+}
+
+void FileControllerTest::startMendsIndexAfterCrash()
+{
+    GlobalData *data = GlobalData::instance();
+    saveAs("listed", "2024-05-01 10:00:00");
+    // Killed between file and row: the file is whole, the row never came.
+    data->settingsData = {7, 3, 2, 1, 4, 0, 2, 1};
+    saveAs("unlisted", "2024-05-03 09:30:00");
+    QVERIFY(index->deleteMeasureDataFileInfo("unlisted"));
+    // Killed in a rename between moving the file and moving its row.
+    saveAs("before rename", "2024-05-02 08:00:00");
+    QVERIFY(QFile::rename(dataPath("before rename"), dataPath("after rename")));
+    // Killed in a delete between removing the file and removing its row.
+    saveAs("deleted", "2024-05-04 00:00:00");
+    QVERIFY(QFile::remove(dataPath("deleted")));
+
+    // Files that are no whole measurement: never listed, never removed.
+    saveAs("damaged but listed", "2024-04-30 00:00:00");
+    writeFile(dataPath("damaged but listed"), "{");
+    const QByteArray whole = readFile(dataPath("listed"));
+    writeFile(dataPath("cut off"), whole.left(whole.size() / 2));
+    writeFile(dataPath("no number"),
+              QByteArray(whole).replace("\"measureDataList\": [\n", "\"measureDataList\": [\"abc\",\n"));
+    writeFile(dataPath("empty"), QByteArray());
+    writeFile(dataDir + "/listed.json.Ab12Cd", whole.left(10));
+    const QStringList filesBefore = QDir(dataDir).entryList(QDir::Files, QDir::Name);
+
+    controller->reconcileIndex();
+    const QStringList expected{"unlisted", "after rename", "listed", "damaged but listed"};
+    QCOMPARE(names(index->selectAllMeasureDataFileInfo()), expected);
+    QCOMPARE(QDir(dataDir).entryList(QDir::Files, QDir::Name), filesBefore);
+
+    // The mended row is the one the save would have made.
+    const MeasureDataFileInfo row = index->selectAllMeasureDataFileInfo().first();
+    QCOMPARE(row.measureTime, QString("2024-05-03 09:30:00"));
+    QCOMPARE((QList<int>{row.settingsData.calculateStandard, row.settingsData.waveFilter,
+                         row.settingsData.cutoffWavelengthS, row.settingsData.cutoffWavelengthC}),
+             (QList<int>{7, 2, 1, 4}));
+    QVERIFY(controller->openMeasurementFile("unlisted"));
+    QVERIFY(controller->openMeasurementFile("after rename"));
+
+    // Once mended, a second start changes nothing.
+    controller->reconcileIndex();
+    QCOMPARE(names(index->selectAllMeasureDataFileInfo()), expected);
+}
+
+void FileControllerTest::folderOutOfReachKeepsRows()
+{
+    saveAs("a");
+    saveAs("b");
+    QVERIFY(QDir(dataDir).removeRecursively());
+    controller->reconcileIndex();
+    QCOMPARE(names(index->selectAllMeasureDataFileInfo()).size(), 2);
+    QVERIFY(QDir().mkpath(dataDir));
 }
 
 void FileControllerTest::exportsReportFailure()

@@ -117,6 +117,10 @@ private slots:
     void settingsConversions_data();
     void settingsConversions();
     void listConversions();
+    void noNumberIsRefused_data();
+    void noNumberIsRefused();
+    void everyNumberListIsChecked_data();
+    void everyNumberListIsChecked();
     void parametersAreCountedByName();
     void unreadableMeasurementLeavesRecord_data();
     void unreadableMeasurementLeavesRecord();
@@ -337,11 +341,84 @@ void FileModelTest::settingsConversions()
 
 void FileModelTest::listConversions()
 {
-    const QVariant mixed = QJsonDocument::fromJson(R"([1.5, "2.5", true, null, "x", {}, 1.6])").array().toVariantList();
-    QCOMPARE(variantToList<double>(mixed), (QList<double>{1.5, 2.5, 1, 0, 0, 0, 1.6}));
-    QCOMPARE(variantToList<int>(mixed), (QList<int>{2, 0, 1, 0, 0, 0, 2}));
-    QCOMPARE(variantToList<QString>(mixed), (QStringList{"1.5", "2.5", "true", "", "x", "", "1.6"}));
-    QVERIFY(variantToList<double>(QVariant("not a list")).isEmpty());
+    // Numbers as written, and numeric texts, read as their values; ids round.
+    const QVariant numbers =
+        QJsonDocument::fromJson(R"([1.5, "2.5", -0.125, "-1e-3", "+.5", 1.6, 4.9406564584124654e-324])")
+            .array()
+            .toVariantList();
+    bool ok = true;
+    QCOMPARE(variantToList<double>(numbers, &ok),
+             (QList<double>{1.5, 2.5, -0.125, -1e-3, 0.5, 1.6, 4.9406564584124654e-324}));
+    QCOMPARE(variantToList<int>(numbers, &ok), (QList<int>{2, 3, 0, 0, 1, 2, 0}));
+    QVERIFY(ok);
+
+    // Texts take what converts and leave the rest empty.
+    const QVariant mixed = QJsonDocument::fromJson(R"([1.5, "x", true, null, {}])").array().toVariantList();
+    QCOMPARE(variantToList<QString>(mixed, &ok), (QStringList{"1.5", "x", "true", "", ""}));
+    QVERIFY(ok);
+
+    QVERIFY(variantToList<double>(QVariant(), &ok).isEmpty());
+    QVERIFY(ok);
+    QVERIFY(variantToList<QString>(QVariant("not a list"), &ok).isEmpty());
+    QVERIFY(!ok);
+}
+
+void FileModelTest::noNumberIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("element");
+    for (const char *element : {R"("abc")", R"("")", "null", "true", "false", "{}", "[1]", R"("0x10")", R"(" 1")",
+                                R"("1,5")", R"("nan")", R"("-inf")", R"("1e999")"})
+        QTest::newRow(element) << QByteArray(element);
+    QTest::newRow("beyond int") << QByteArray("3e9");
+}
+
+void FileModelTest::noNumberIsRefused()
+{
+    QFETCH(QByteArray, element);
+    const QVariant list = QJsonDocument::fromJson("[4, " + element + ", 6]").array().toVariantList();
+    QCOMPARE(list.toList().size(), 3);
+    bool ok = true;
+    const QList<int> ids = variantToList<int>(list, &ok);
+    QVERIFY(!ok);
+    QCOMPARE(ids, (QList<int>{4, 0, 6}));
+    // A number too large for an id is still a value.
+    ok = true;
+    QCOMPARE(variantToList<double>(list, &ok).size(), 3);
+    QCOMPARE(ok, element == "3e9");
+}
+
+void FileModelTest::everyNumberListIsChecked_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("value");
+    for (const char *key :
+         {"measureDataList", "idList", "value1List", "value2List", "abbottIdList", "abbottValue1List",
+          "abbottValue2List", "shapeRemovalDataList_x", "shapeRemovalDataList_y", "wavinessDataList_x",
+          "wavinessDataList_y", "roughnessDataList_x", "roughnessDataList_y", "abbottFirestoneDataList_x",
+          "abbottFirestoneDataList_y", "amplitudeCurveDataList_x", "amplitudeCurveDataList_y"})
+        QTest::newRow(key) << QString(key) << QByteArray(R"([1, "abc"])");
+    QTest::newRow("names not a list") << QString("paraNameList") << QByteArray(R"("Ra")");
+    QTest::newRow("profile null") << QString("measureDataList") << QByteArray("null");
+}
+
+void FileModelTest::everyNumberListIsChecked()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, value);
+    QVERIFY(model.saveMeasurementFile(sampleFile(), path("m.json")));
+    QJsonObject root = QJsonDocument::fromJson(readFile(path("m.json"))).object();
+    QJsonObject result = root.value("calcutateResult").toObject();
+    QVERIFY(result.contains(key));
+    result.insert(key, QJsonDocument::fromJson("[" + value + "]").array().at(0));
+    root.insert("calcutateResult", result);
+    writeFile(path("m.json"), QJsonDocument(root).toJson());
+
+    MeasureDataFile f;
+    f.measureDataInfo.fileName = "shown";
+    f.calcutateResult.measureDataList = {7};
+    QVERIFY(!model.loadMeasurementFile(f, path("m.json")));
+    QCOMPARE(f.measureDataInfo.fileName, QString("shown"));
+    QCOMPARE(f.calcutateResult.measureDataList, QList<double>{7});
 }
 
 void FileModelTest::parametersAreCountedByName()
@@ -370,6 +447,8 @@ void FileModelTest::unreadableMeasurementLeavesRecord_data()
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("not json") << QByteArray("{\"measureDataInfo\": {") << true;
     QTest::newRow("array root") << QByteArray("[1, 2]") << true;
+    QTest::newRow("result only") << QByteArray(R"({"calcutateResult": {}})") << true;
+    QTest::newRow("record not an object") << QByteArray(R"({"calcutateResult": {}, "measureDataInfo": 1})") << true;
 }
 
 void FileModelTest::unreadableMeasurementLeavesRecord()

@@ -1,3 +1,5 @@
+#include "FileController.h"
+#include "FileModel.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
 #include "GlobalManager.h"
@@ -35,7 +37,8 @@ void StartupTest::startInAnEmptyFolder()
     QVERIFY(QDir::setCurrent(root.path()));
     PortList::setAnnounceFolder(ports.path());
 
-    // An index with one row, in place of the one beside the program.
+    // An index in place of the one beside the program, left behind by a
+    // crash: a row whose file is gone, and a file saved without its row.
     GlobalManager *manager = GlobalManager::instance();
     index = std::make_unique<SqliteService>(nullptr, root.filePath("database.db"));
     QVERIFY(index->openDatabase());
@@ -44,6 +47,12 @@ void StartupTest::startInAnEmptyFolder()
     row.measureTime = "2024-01-01 10:00:00";
     QVERIFY(index->insertMeasureDataFileInfo(row));
     manager->sqliteService = index.get();
+    manager->fileController->setSqliteService(index.get());
+    MeasureDataFile saved;
+    saved.measureDataInfo.fileName = "2401012";
+    saved.measureDataInfo.measureTime = "2024-01-01 11:00:00";
+    QVERIFY(QDir().mkpath("file/DataStorage"));
+    QVERIFY(FileModel().saveMeasurementFile(saved, root.filePath("file/DataStorage/2401012.json")));
 
     GlobalData *data = GlobalData::instance();
     QSignalSpy listChanged(data, &GlobalData::measureDataInfoListChanged);
@@ -56,7 +65,8 @@ void StartupTest::startInAnEmptyFolder()
     QVERIFY(QFileInfo(root.filePath("file/FileInfo")).isDir());
     QVERIFY(QFileInfo(root.filePath("file/DataStorage")).isDir());
     QCOMPARE(data->measureDataInfoList.size(), 1);
-    QCOMPARE(data->measureDataInfoList.first().fileName, QString("2401011"));
+    QCOMPARE(data->measureDataInfoList.first().fileName, QString("2401012"));
+    QCOMPARE(data->measureDataInfoList.first().measureTime, QString("2024-01-01 11:00:00"));
     QCOMPARE(listChanged.count(), 0);
 
     QVERIFY(data->mainWidget);
@@ -86,7 +96,9 @@ void StartupTest::cleanupTestCase()
     data->noticeContainer.setParentWidget(nullptr);
     delete data->mainWidget;
     data->mainWidget = nullptr;
-    GlobalManager::instance()->sqliteService = nullptr;
+    GlobalManager *manager = GlobalManager::instance();
+    manager->fileController->setSqliteService(nullptr);
+    manager->sqliteService = nullptr;
 }
 
 QTEST_MAIN(StartupTest)
