@@ -3,6 +3,7 @@
 #include "ComboBox.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
+#include "GlobalManager.h"
 #include "Language.h"
 #include "MainWidget.h"
 #include "PortList.h"
@@ -22,7 +23,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
+#include <functional>
 
 namespace {
 
