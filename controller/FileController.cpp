@@ -290,7 +290,9 @@ void FileController::loadSystemConfig()
         qDebug() << "configuration could not be read:" << path;
 
     GlobalData *data = GlobalData::instance();
-    Language::instance()->language = config.language;
+    // Through the setter, so that the texts every page takes while it is built
+    // are already those of the stored language.
+    Language::instance()->setLanguage(config.language);
     data->unit = config.unit;
     data->isAutoSave = config.isAutoSave;
     data->aboutInfo = config.aboutInfo;
