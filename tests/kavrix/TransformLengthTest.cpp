@@ -112,8 +112,8 @@ TEST(TransformLengths, FiltersKeepTheirResultsAtEveryLength)
         for (int n : lengths) {
             const std::vector<double> profile = syntheticProfile(n, {{n / 3.0, 3.0}, {17.0, 0.4}}, 0.001, 0.05, n);
             // A window of a few points, one of a fifth of the profile and
-            // one of nearly all of it; for the FFT filter those keep many,
-            // few and one bin.
+            // one of nearly all of it; the FFT filter keeps many bins, five
+            // and two.
             for (double cut : {2.6, n / 5.0, (n - 1) / 2.0}) {
                 for (int flag : {0, 1}) {
                     const std::vector<double> reference = filteredIn(filter.Filter, profile, cut, flag, &exact);
