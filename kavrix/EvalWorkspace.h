@@ -13,11 +13,11 @@ class EvalWorkspace
 public:
     enum { RealBuffers = 3, BinBuffers = 2, KeyBuffers = 2 };
 
-    // How the filters size their transforms. FFTW plans and runs a length
-    // with a large prime factor tens of times slower than a 7-smooth one, so
-    // by default a filter transforms at a smooth length and keeps its results;
-    // ExactLengths transforms every curve at its own length, as a reference
-    // for those results.
+    // How transforms are sized. FFTW plans and runs a length with a large
+    // prime factor tens of times slower than a 7-smooth one, so by default
+    // the filters and the forward transform work at smooth lengths with the
+    // same results; ExactLengths transforms every curve at its own length, as
+    // a reference for those results.
     enum class Lengths { Smooth, ExactLengths };
 
     // Room for curves of up to capacity points; a capacity of 0 or less, or
