@@ -1,6 +1,9 @@
 // One step of dragging a range line over a whole profile of 21000 samples: the
 // new stretch is evaluated and every plot of the curve area is redrawn, which
-// is what the operator waits for between two finger positions.
+// is what the operator waits for between two finger positions. A run is one
+// drag of 150 one-pixel steps from the profile's end, each a new length some
+// twenty points shorter; most such lengths have a large prime factor, which
+// the Gaussian and FFT filters must not feel.
 
 #include "GlobalConfig.h"
 #include "GlobalData.h"
@@ -16,10 +19,17 @@
 #include <QtMath>
 
 #include <benchmark/benchmark.h>
+#include <fftw3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <vector>
 
 namespace {
 
 constexpr int kSamples = 21000;
+constexpr int kDragSteps = 150;
 
 QList<double> turnedSurface()
 {
@@ -36,10 +46,23 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &pos)
     QApplication::sendEvent(widget, &event);
 }
 
-void BM_RangeLineDragStep(benchmark::State &state)
+bool isPrime(int n)
+{
+    if (n < 2)
+        return false;
+    for (int d = 2; d * d <= n; ++d) {
+        if (n % d == 0)
+            return false;
+    }
+    return true;
+}
+
+// The wave filter is the settings' code: 0 automatic (DP on such a
+// profile), 1 Gaussian, 2 FFT.
+void BM_RangeLineDragStep(benchmark::State &state, int waveFilter)
 {
     GlobalData *data = GlobalData::instance();
-    data->settingsData = {2, 0, 0, 0, 0, 1, 4, 0};
+    data->settingsData = {2, 0, waveFilter, 0, 0, 1, 4, 0};
     data->calcutateResult.measureDataList = turnedSurface();
     GlobalManager::instance();
 
@@ -55,20 +78,36 @@ void BM_RangeLineDragStep(benchmark::State &state)
     const int y = plot->height() / 2;
     int x = int(plot->xAxis->coordToPixel(plot->rightKey()));
     sendMouse(plot, QEvent::MouseButtonPress, QPoint(x, y));
-    int step = -1;
+    std::vector<double> stepMs;
+    std::set<int> lengths;
     for (auto _ : state) {
-        // Back and forth over a hundred pixels, so every step is a new stretch.
-        if (x < plot->width() / 2 || x > plot->width() - 60)
-            step = -step;
-        x += step;
+        // FFTW remembers how it planned every length this process has seen;
+        // the lengths of an operator's drag are new to it.
+        state.PauseTiming();
+        fftw_forget_wisdom();
+        state.ResumeTiming();
+        --x;
+        const auto start = std::chrono::steady_clock::now();
         sendMouse(plot, QEvent::MouseMove, QPoint(x, y));
         QApplication::processEvents();
+        stepMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        lengths.insert(data->stPara.RawArray.N);
     }
     sendMouse(plot, QEvent::MouseButtonRelease, QPoint(x, y));
     benchmark::DoNotOptimize(data->calcutateResult.parameters);
+    if (!stepMs.empty()) {
+        // The slowest steps are the ones the finger feels.
+        std::sort(stepMs.begin(), stepMs.end());
+        state.counters["p90_ms"] = stepMs[stepMs.size() * 9 / 10];
+        state.counters["max_ms"] = stepMs.back();
+    }
+    state.counters["lengths"] = double(lengths.size());
+    state.counters["primes"] = double(std::count_if(lengths.begin(), lengths.end(), isPrime));
 }
 
-BENCHMARK(BM_RangeLineDragStep)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RangeLineDragStep, Auto, 0)->Iterations(kDragSteps)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RangeLineDragStep, Gaussian, 1)->Iterations(kDragSteps)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RangeLineDragStep, FFT, 2)->Iterations(kDragSteps)->Unit(benchmark::kMillisecond);
 
 }
 

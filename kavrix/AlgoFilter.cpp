@@ -2,6 +2,7 @@
 
 #include "AlgoArray.h"
 #include "EvalWorkspace.h"
+#include "HalfTurns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -165,6 +166,54 @@ EvalWorkspace *scratchFor(EvalWorkspace *work, int n, std::unique_ptr<EvalWorksp
     return own && own->valid() ? own.get() : nullptr;
 }
 
+// Zeroes every transform bin of the n heights above the given number of
+// wavelengths.
+void lowPassBins(EvalWorkspace *ws, double *line, int n, double wavelengths)
+{
+    const int bins = n / 2 + 1;
+    std::complex<double> *spectrum = ws->bins(0);
+    ws->forward(line, spectrum, n);
+    // Compared in double: a tiny cut-off gives more wavelengths than an int holds.
+    for (int j = 0; j < bins; ++j) {
+        if (j > wavelengths)
+            spectrum[j] = 0.0;
+    }
+    ws->inverse(spectrum, line, n);
+}
+
+// The same low-pass as lowPassBins without a transform of n points: keeping
+// bins -K to K is the circular convolution with the Dirichlet kernel
+// sin(pi j (2K + 1) / n) / (n sin(pi j / n)), run here at a smooth length of
+// at least 2n over the heights repeated twice.
+void lowPassConvolution(EvalWorkspace *ws, double *line, int n, double wavelengths)
+{
+    const int kept = wavelengths >= n / 2 ? n / 2 : static_cast<int>(wavelengths);
+    if (2 * kept + 1 >= n)
+        return; // every bin stays
+    const int m = ws->convolutionLength(n, n);
+    const long long width = 2LL * kept + 1;
+    const HalfTurns turns(n);
+    double *kernel = ws->real(2);
+    kernel[0] = static_cast<double>(width) / n;
+    for (int j = 1; j < n; ++j)
+        kernel[j] = turns(j * width).imag() / (n * turns(j).imag());
+    std::fill(kernel + n, kernel + m, 0.0);
+    for (int q = n; q < 2 * n; ++q)
+        line[q] = line[q - n];
+    std::fill(line + 2 * n, line + m, 0.0);
+
+    std::complex<double> *lineBins = ws->bins(0);
+    std::complex<double> *kernelBins = ws->bins(1);
+    ws->forward(line, lineBins, m);
+    ws->forward(kernel, kernelBins, m);
+    for (int j = 0; j < m / 2 + 1; ++j)
+        kernelBins[j] *= lineBins[j];
+    ws->inverse(kernelBins, kernel, m);
+    // Point n + i sums kernel point j times height i - j for every j, the
+    // heights taken round the circle.
+    std::copy(kernel + n, kernel + 2 * n, line);
+}
+
 } // namespace
 
 int algoWholePoints(double cut)
@@ -248,27 +297,39 @@ void algoFilterGaussianUsing(const DataArray *in, DataArray *out, double cut, in
         copyInput(in, out);
         return;
     }
+    // Away from a smooth n the convolution runs at a longer smooth length m,
+    // over the profile continued periodically by the 2k points a window
+    // reaches past its end: point i + 2k then sums the same products as the
+    // circular convolution of n points, ends included.
+    const int span = 2 * k;
+    const int m = ws->convolutionLength(n, span);
     double *weights = ws->real(0);
-    DataArray weightCurve{n, weights, nullptr};
+    DataArray weightCurve{m, weights, nullptr};
     algoGaussWeight(&weightCurve, 2 * k + 1, cut);
     const double weightSum = algoSum(&weightCurve);
 
     // The transforms run on the workspace's aligned buffers only.
     double *profile = ws->real(1);
     std::copy(in->Y, in->Y + n, profile);
-    const int bins = n / 2 + 1;
+    if (m > n) {
+        for (int q = n; q < n + span; ++q)
+            profile[q] = in->Y[q - n];
+        std::fill(profile + n + span, profile + m, 0.0);
+    }
+    const int bins = m / 2 + 1;
     std::complex<double> *profileBins = ws->bins(0);
     std::complex<double> *weightBins = ws->bins(1);
-    ws->forward(profile, profileBins, n);
-    ws->forward(weights, weightBins, n);
+    ws->forward(profile, profileBins, m);
+    ws->forward(weights, weightBins, m);
     for (int j = 0; j < bins; ++j)
         weightBins[j] *= profileBins[j];
-    ws->inverse(weightBins, weights, n);
+    ws->inverse(weightBins, weights, m);
 
     // Point i + 2k of the circular convolution is the window centred on
-    // input point i + k; the last 2k points wrap around and are not used.
+    // input point i + k; at m = n the last 2k points wrap around and are not
+    // used.
     for (int i = 0; i < count; ++i)
-        out->Y[i] = outputValue(in->Y[i], weights[(i + 2 * k) % n] / weightSum, flag);
+        out->Y[i] = outputValue(in->Y[i], weights[(i + span) % m] / weightSum, flag);
 }
 
 void algoFilterFFT(const DataArray *in, DataArray *out, double cut, int flag)
@@ -297,15 +358,10 @@ void algoFilterFFTUsing(const DataArray *in, DataArray *out, double cut, int fla
     for (int i = 0; i < n; ++i)
         line[i] = in->Y[i] * window[i];
 
-    const int bins = n / 2 + 1;
-    std::complex<double> *spectrum = ws->bins(0);
-    ws->forward(line, spectrum, n);
-    // Compared in double: a tiny cut-off gives more wavelengths than an int holds.
-    for (int j = 0; j < bins; ++j) {
-        if (j > wavelengths)
-            spectrum[j] = 0.0;
-    }
-    ws->inverse(spectrum, line, n);
+    if (ws->convolutionLength(n, n) == n)
+        lowPassBins(ws, line, n, wavelengths);
+    else
+        lowPassConvolution(ws, line, n, wavelengths);
     const int count = std::min(out->N, n);
     for (int i = 0; i < count; ++i)
         out->Y[i] = outputValue(in->Y[i], line[i] / window[i], flag);
