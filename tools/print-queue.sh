@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by run.sh and test.sh. Sets up the one CUPS queue both need, "PDF",
 # which writes every job as a PDF file into the printing user's ~/PDF (the
 # "Out" line of /etc/cups/cups-pdf.conf). A scheduler started here runs until

@@ -99,7 +99,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: Xvfb did not start" >&2
     exit 1
   fi
-  export DISPLAY=":$(head -n 1 "$scratch/display")"
+  DISPLAY=":$(head -n 1 "$scratch/display")"
+  export DISPLAY
   echo "display: $DISPLAY"
 fi
 
