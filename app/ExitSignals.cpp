@@ -65,6 +65,8 @@ ExitSignals::~ExitSignals()
         return;
     for (int signalNumber : handledSignals)
         std::signal(signalNumber, SIG_DFL);
+    // Unregistered from the event dispatcher while its socket is still open.
+    delete notifier;
     ::close(signalWriteEnd);
     ::close(signalReadEnd);
     signalWriteEnd = -1;
