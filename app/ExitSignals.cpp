@@ -6,14 +6,13 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
 // Only one instance installs handlers; the handler reaches it through these.
-int signalWriteEnd = -1;
+volatile std::sig_atomic_t signalWriteEnd = -1;
 int signalReadEnd = -1;
 
 void onSignal(int signalNumber)

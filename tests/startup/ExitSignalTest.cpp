@@ -17,6 +17,8 @@ constexpr int kTimeoutMs = 60000;
 // What the exit button's close ends the program with.
 constexpr int kExitButtonStatus = 0;
 const QString kConfigPath = QStringLiteral("file/FileInfo/SystemConfig.json");
+// Every setting the configuration file holds.
+constexpr int kConfigKeys = 17;
 
 QJsonObject readConfig(const QString &path, bool *whole)
 {
@@ -113,7 +115,7 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     bool whole = false;
     const QJsonObject config = readConfig(folder.filePath(kConfigPath), &whole);
     QVERIFY2(whole, "the configuration written at exit is no JSON object");
-    QCOMPARE(config.size(), 17);
+    QCOMPARE(config.size(), kConfigKeys);
     QCOMPARE(config.value("language").toInt(-1), language);
     QCOMPARE(config.value("unit").toInt(-1), unit);
     // Written through a temporary file: nothing else is left beside it.
