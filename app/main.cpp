@@ -1,3 +1,5 @@
+#include "ExitSignals.h"
+#include "GlobalData.h"
 #include "InstanceGuard.h"
 #include "StartupManager.h"
 
@@ -16,7 +18,11 @@ int main(int argc, char *argv[])
         app.quit();
         return kAnotherInstance;
     }
+    // Handled from before the start, so that a signal during it waits for
+    // the main window instead of ending the program unsaved.
+    ExitSignals exitSignals;
     StartupManager startup;
     startup.start();
+    exitSignals.closeOnSignal(GlobalData::instance()->mainWidget);
     return app.exec();
 }

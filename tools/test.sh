@@ -7,19 +7,10 @@ cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
 
-# The print tests need one CUPS queue, "PDF", that writes PDF files to ~/PDF.
-# A scheduler this script starts is stopped again when it ends.
-cupsd_pid=""
-stop_cupsd() { if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; fi; }
-trap stop_cupsd EXIT
-# lpstat -r exits 0 whether or not a scheduler runs: only its text tells.
-scheduler_runs() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-if ! scheduler_runs; then
-  /usr/sbin/cupsd -f &
-  cupsd_pid=$!
-  for _ in $(seq 1 50); do scheduler_runs && break; sleep 0.2; done
-fi
-if ! lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd; then
+# The print tests need the "PDF" queue.
+. tools/print-queue.sh
+trap stop_print_service EXIT
+if ! start_print_queue; then
   echo "test.sh: could not set up the \"PDF\" print queue" >&2
   exit 1
 fi

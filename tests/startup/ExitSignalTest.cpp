@@ -1,0 +1,135 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSharedMemory>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/types.h>
+
+namespace {
+
+constexpr int kTimeoutMs = 60000;
+// What the exit button's close ends the program with.
+constexpr int kExitButtonStatus = 0;
+const QString kConfigPath = QStringLiteral("file/FileInfo/SystemConfig.json");
+// Every setting the configuration file holds.
+constexpr int kConfigKeys = 17;
+
+QJsonObject readConfig(const QString &path, bool *whole)
+{
+    QFile file(path);
+    QJsonParseError error{};
+    const QJsonDocument document =
+        file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll(), &error) : QJsonDocument();
+    *whole = !document.isNull() && error.error == QJsonParseError::NoError && document.isObject();
+    return document.object().value("SystemConfig").toObject();
+}
+
+}
+
+// The real program in a folder of its own, ended by a signal as a service
+// manager, a closed terminal or a Ctrl-C would end it.
+class ExitSignalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void signalEndsAsTheExitButton_data();
+    void signalEndsAsTheExitButton();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir root;
+    QString program;
+    QProcessEnvironment environment;
+};
+
+void ExitSignalTest::initTestCase()
+{
+    QVERIFY(root.isValid());
+    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("tmp"));
+    // The file index lies beside the program: a copy keeps the build's own apart.
+    program = root.filePath("bin/Orlimo");
+    QVERIFY(QFile::copy(ORLIMO_PROGRAM, program));
+    environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", root.filePath("tmp"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // A program started with a signal ignored keeps ignoring it; the runner
+    // of this test may have started it that way.
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signalNumber, SIG_DFL);
+}
+
+void ExitSignalTest::signalEndsAsTheExitButton_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<QByteArray>("storedConfig");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("unit");
+
+    QTest::newRow("SIGTERM, no configuration yet") << int(SIGTERM) << QByteArray() << 0 << 0;
+    // A partial file: the one written at exit holds every key and keeps the
+    // stored settings.
+    const QByteArray english = R"({"SystemConfig": {"language": 1, "unit": 1}})";
+    QTest::newRow("SIGINT, English and inch stored") << int(SIGINT) << english << 1 << 1;
+    QTest::newRow("SIGHUP, English and inch stored") << int(SIGHUP) << english << 1 << 1;
+}
+
+void ExitSignalTest::signalEndsAsTheExitButton()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(QByteArray, storedConfig);
+    QFETCH(int, language);
+    QFETCH(int, unit);
+
+    const QString work = root.filePath(QString("work-%1").arg(signalNumber));
+    QDir folder(work);
+    QVERIFY(folder.mkpath("file/FileInfo"));
+    if (!storedConfig.isEmpty()) {
+        QFile stored(folder.filePath(kConfigPath));
+        QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(storedConfig) == storedConfig.size());
+    }
+
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.setWorkingDirectory(work);
+    running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    running.setStandardOutputFile(QProcess::nullDevice());
+    running.start(program, QStringList());
+    QVERIFY(running.waitForStarted(kTimeoutMs));
+    // The handlers are in place before the start makes this folder.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(folder.filePath("file/DataStorage")).isDir(), kTimeoutMs);
+    QCOMPARE(running.state(), QProcess::Running);
+
+    QCOMPARE(::kill(static_cast<pid_t>(running.processId()), signalNumber), 0);
+    QVERIFY(running.waitForFinished(kTimeoutMs));
+    QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(running.exitCode(), kExitButtonStatus);
+
+    bool whole = false;
+    const QJsonObject config = readConfig(folder.filePath(kConfigPath), &whole);
+    QVERIFY2(whole, "the configuration written at exit is no JSON object");
+    QCOMPARE(config.size(), kConfigKeys);
+    QCOMPARE(config.value("language").toInt(-1), language);
+    QCOMPARE(config.value("unit").toInt(-1), unit);
+    // Written through a temporary file: nothing else is left beside it.
+    QCOMPARE(QDir(folder.filePath("file/FileInfo")).entryList(QDir::Files), QStringList{"SystemConfig.json"});
+}
+
+void ExitSignalTest::cleanupTestCase()
+{
+    // Each instance ended normally, which leaves its segment behind.
+    qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
+    QSharedMemory leftover("SingleApp");
+    if (leftover.attach())
+        leftover.detach();
+}
+
+QTEST_GUILESS_MAIN(ExitSignalTest)
+#include "ExitSignalTest.moc"
