@@ -170,6 +170,7 @@ private slots:
     void maskWithoutDialogFollowsNothing();
     void maskDimsTheWindowAndKeepsItsInput();
     void openerDestroyedTakesMaskAndDialog();
+    void dialogOpenedByADialogKeepsTheKeyboard();
     void cardGeometryAndStyles();
     void buttonsAnswerThenBothGo_data();
     void buttonsAnswerThenBothGo();
@@ -304,6 +305,30 @@ void DialogTest::maskDimsTheWindowAndKeepsItsInput()
     QTRY_VERIFY(!dialog && !mask);
     QVERIFY(behind.field->hasFocus());
     QCOMPARE(window->grab().toImage(), before);
+}
+
+// The developer dialog opens the needle calibration from its confirm button,
+// then closes: the keyboard stays with the second dialog and returns to the
+// page's field when that one closes.
+void DialogTest::dialogOpenedByADialogKeepsTheKeyboard()
+{
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    PageBehind behind(window);
+    behind.field->setFocus();
+    QStringList events;
+    QPointer<Dialog> second;
+    QPointer<Dialog> first = openAlert(behind.page, events);
+    connect(static_cast<AlertDialog *>(first.data()), &AlertDialog::confirm, [&] {
+        second = openRename(behind.page, events);
+    });
+    buttonsOf(first).at(0)->click();
+    QTRY_VERIFY(!first);
+    QVERIFY(second && second->isVisible());
+    QVERIFY(second->isAncestorOf(window->focusWidget()));
+    second->close();
+    QTRY_VERIFY(!second);
+    QVERIFY(behind.field->hasFocus());
 }
 
 void DialogTest::openerDestroyedTakesMaskAndDialog()

@@ -121,6 +121,14 @@ void MaskWidget::showEvent(QShowEvent *event)
     QWidget *focused = window()->focusWidget();
     if (!isAncestorOf(focused)) {
         focusBehind = focused;
+        // A dialog opened from another one hands the focus back to what was
+        // behind both.
+        for (QWidget *widget = focused; widget; widget = widget->parentWidget()) {
+            if (auto *other = qobject_cast<MaskWidget *>(widget)) {
+                focusBehind = other->focusBehind;
+                break;
+            }
+        }
         if (QWidget *first = nextFocusable(this, true))
             first->setFocus(Qt::OtherFocusReason);
         else
@@ -131,8 +139,21 @@ void MaskWidget::showEvent(QShowEvent *event)
 void MaskWidget::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    if (focusBehind)
-        focusBehind->setFocus(Qt::OtherFocusReason);
+    giveFocusBack();
+}
+
+// The window gets back the focus it had before the dialog, or none if it had
+// none, so that closing a dialog leaves it as it was; a focus that has moved
+// on to another dialog meanwhile stays there.
+void MaskWidget::giveFocusBack()
+{
+    QWidget *focused = window()->focusWidget();
+    if (!focused || focused == this || isAncestorOf(focused)) {
+        if (focusBehind)
+            focusBehind->setFocus(Qt::OtherFocusReason);
+        else if (focused)
+            focused->clearFocus();
+    }
     focusBehind = nullptr;
 }
 
@@ -158,8 +179,11 @@ QWidget *MaskWidget::nextFocusable(QWidget *from, bool next) const
 // mask take no focus while it is up.
 bool MaskWidget::focusNextPrevChild(bool next)
 {
-    if (!isVisible())
-        return QWidget::focusNextPrevChild(next);
+    // Qt asks this of a widget hidden with the focus inside it.
+    if (!isVisible()) {
+        giveFocusBack();
+        return true;
+    }
     QWidget *focused = window()->focusWidget();
     QWidget *target = nextFocusable(isAncestorOf(focused) ? focused : this, next);
     if (!target)

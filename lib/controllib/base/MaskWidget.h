@@ -34,6 +34,7 @@ protected:
 
 private:
     void releaseDialog();
+    void giveFocusBack();
     QRect coveredRect() const;
     QWidget *nextFocusable(QWidget *from, bool next) const;
 
