@@ -340,6 +340,14 @@ void DialogTest::openerDestroyedTakesMaskAndDialog()
     QVERIFY(mask && mask->isVisible());
     delete behind.page;
     QVERIFY(!dialog && !mask);
+
+    // The whole window going, page, mask and dialog in one.
+    PageBehind again(window);
+    dialog = openAlert(again.page, events);
+    mask = maskOf(dialog);
+    delete window;
+    window = nullptr;
+    QVERIFY(!dialog && !mask);
 }
 
 void DialogTest::cardGeometryAndStyles()
