@@ -22,7 +22,6 @@
 #include "TableWidget.h"
 #include "TouchKeyboard.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
