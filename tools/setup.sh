@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5
   libqcustomplot-dev libfftw3-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-wqy-microhei socat locales
+  xvfb xauth xdotool fonts-wqy-microhei socat locales
   python3 python3-fonttools librsvg2-bin
   cups printer-driver-cups-pdf poppler-utils
 )

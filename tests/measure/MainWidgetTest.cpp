@@ -210,12 +210,12 @@ void MainWidgetTest::setupPageAsksTheMeasurePage()
     LabelAndLabel *equipmentName = setupPage->findChildren<LabelAndLabel *>().at(2);
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(equipmentName, Qt::LeftButton);
-    auto *dialog = setupPage->findChild<DeveloperModelDialog *>();
+    auto *dialog = window->findChild<DeveloperModelDialog *>();
     QVERIFY(dialog);
     // Without a unit the measure page refuses the calibration and says why.
     dialog->findChildren<TouchButton *>().at(0)->click();
     QCOMPARE(notices->count("theCurrentStateCannotBeCalibrated"), 1);
-    QTRY_VERIFY(!setupPage->findChild<DeveloperModelDialog *>());
+    QTRY_VERIFY(!window->findChild<DeveloperModelDialog *>());
 }
 
 void MainWidgetTest::tapShowsThePageOnce()

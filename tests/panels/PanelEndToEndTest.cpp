@@ -174,7 +174,7 @@ void PanelEndToEndTest::manualSaveTakesTheProposedName()
 
     const QString proposed = GlobalManager::instance()->fileController->nextFileName();
     button(SaveButton)->click();
-    auto *dialog = panel->findChild<SaveFileDialog *>();
+    auto *dialog = panel->window()->findChild<SaveFileDialog *>();
     QVERIFY(dialog);
     QCOMPARE(dialogEdit(dialog)->text(), proposed);
     dialogButton(dialog, 0)->click();
@@ -183,9 +183,9 @@ void PanelEndToEndTest::manualSaveTakesTheProposedName()
     const QDateTime written = QFileInfo(path).lastModified();
 
     // Saving again under that name writes nothing.
-    QTRY_VERIFY(!panel->findChild<SaveFileDialog *>());
+    QTRY_VERIFY(!panel->window()->findChild<SaveFileDialog *>());
     button(SaveButton)->click();
-    dialog = panel->findChild<SaveFileDialog *>();
+    dialog = panel->window()->findChild<SaveFileDialog *>();
     dialogEdit(dialog)->setText(proposed);
     dialogButton(dialog, 0)->click();
     QCOMPARE(notices->count("duplicationFileName"), 1);
@@ -208,7 +208,7 @@ void PanelEndToEndTest::stoppedRunLeavesNothingToSave()
     QVERIFY(!button(StopButton)->isEnabled());
     button(SaveButton)->click();
     QCOMPARE(notices->count("noData"), 1);
-    QVERIFY(!panel->findChild<SaveFileDialog *>());
+    QVERIFY(!panel->window()->findChild<SaveFileDialog *>());
 }
 
 void PanelEndToEndTest::raCalibrationGivesTheUnitANewFactor()
@@ -219,7 +219,7 @@ void PanelEndToEndTest::raCalibrationGivesTheUnitANewFactor()
     waitForIdle();
     const double before = data->calibrationFactor;
     button(CalibrationButton)->click();
-    auto *dialog = panel->findChild<CalibrationDialog *>();
+    auto *dialog = panel->window()->findChild<CalibrationDialog *>();
     QVERIFY(dialog);
     QCOMPARE(dialogEdit(dialog)->text(), "3.03");
     dialogButton(dialog, 0)->click();
@@ -244,7 +244,7 @@ void PanelEndToEndTest::ignoredStartFails()
     QTRY_COMPARE_WITH_TIMEOUT(notices->count("measureFail"), 1, kRunTimeoutMs);
     waitForIdle();
     button(CalibrationButton)->click();
-    dialogButton(panel->findChild<CalibrationDialog *>(), 0)->click();
+    dialogButton(panel->window()->findChild<CalibrationDialog *>(), 0)->click();
     QTRY_COMPARE_WITH_TIMEOUT(notices->count("calibrateFail"), 1, kRunTimeoutMs);
     QCOMPARE(notices->count("measureFail"), 1);
     QCOMPARE(GlobalData::instance()->measurePurpose, int(MeasurePurpose::Measurement));

@@ -24,6 +24,8 @@ private slots:
     void touchButtonClicksOncePerTouchOrMouseClick_data();
     void touchButtonClicksOncePerTouchOrMouseClick();
     void touchButtonDisabledDuringTouch();
+    void touchButtonLooksDisabled_data();
+    void touchButtonLooksDisabled();
     void pushButtonKeepsQPushButtonClassAndEmptyUnknownPresets();
 
 private:
@@ -145,6 +147,37 @@ void ButtonsTest::touchButtonDisabledDuringTouch()
     QTest::touchEvent(button, device).press(0, QPoint(10, 10), noWidget);
     QVERIFY(button->styleSheet().isEmpty());
     QTest::touchEvent(button, device).release(0, QPoint(10, 10), noWidget);
+}
+
+void ButtonsTest::touchButtonLooksDisabled_data()
+{
+    QTest::addColumn<int>("style");
+    for (int style = 0; style <= 9; ++style)
+        QTest::newRow(qPrintable(QString("style %1").arg(style))) << style;
+}
+
+// A disabled button must not look tappable, whether it was disabled at rest
+// or under a finger. Buttons stand on a panel, which shows through their
+// transparent backgrounds.
+void ButtonsTest::touchButtonLooksDisabled()
+{
+    QFETCH(int, style);
+    QWidget panel;
+    panel.setAutoFillBackground(true);
+    panel.resize(100, 50);
+    auto *onPanel = new TouchButton(&panel);
+    onPanel->setStyle(style);
+    onPanel->setText("Print");
+    onPanel->resize(100, 50);
+    const QImage enabled = panel.grab().toImage();
+    onPanel->setEnabled(false);
+    const QImage disabled = panel.grab().toImage();
+    QVERIFY(disabled != enabled);
+
+    onPanel->setEnabled(true);
+    QTest::mousePress(onPanel, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    onPanel->setEnabled(false);
+    QCOMPARE(panel.grab().toImage(), disabled);
 }
 
 void ButtonsTest::pushButtonKeepsQPushButtonClassAndEmptyUnknownPresets()

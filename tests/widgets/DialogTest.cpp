@@ -14,7 +14,9 @@
 #include "TouchButton.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QtTest>
 
 #include <functional>
@@ -110,6 +112,39 @@ QList<TouchButton *> buttonsOf(QWidget *dialog)
     return dialog->findChildren<TouchButton *>();
 }
 
+// A page of the main window with a button and a field of its own, which a
+// dialog opened from the page has to keep out of reach.
+struct PageBehind {
+    explicit PageBehind(QWidget *window)
+        : page(new QWidget(window))
+        , button(new QPushButton("behind", page))
+        , field(new QLineEdit(page))
+    {
+        page->setGeometry(100, 80, 600, 500);
+        button->setGeometry(10, 10, 120, 40);
+        field->setGeometry(10, 400, 200, 40);
+        page->show();
+    }
+
+    QWidget *page;
+    QPushButton *button;
+    QLineEdit *field;
+};
+
+QColor pixelAt(QWidget *window, const QPoint &point)
+{
+    return window->grab().toImage().pixelColor(point);
+}
+
+bool isDimmed(const QColor &seen, const QColor &behind)
+{
+    const auto near = [](int value, double expected) {
+        return qAbs(value - expected) <= 3;
+    };
+    return near(seen.red(), behind.red() * 0.7) && near(seen.green(), behind.green() * 0.7) &&
+           near(seen.blue(), behind.blue() * 0.7);
+}
+
 QStringList directNoticeTexts(QWidget *widget)
 {
     QStringList texts;
@@ -133,6 +168,9 @@ private slots:
 
     void maskFollowsTheDialog();
     void maskWithoutDialogFollowsNothing();
+    void maskDimsTheWindowAndKeepsItsInput();
+    void openerDestroyedTakesMaskAndDialog();
+    void dialogOpenedByADialogKeepsTheKeyboard();
     void cardGeometryAndStyles();
     void buttonsAnswerThenBothGo_data();
     void buttonsAnswerThenBothGo();
@@ -178,17 +216,19 @@ void DialogTest::maskFollowsTheDialog()
     QPointer<MaskWidget> mask = maskOf(dialog);
     QVERIFY(mask);
     QCOMPARE(mask->parentWidget(), window);
+    QVERIFY(!dialog->isWindow() && !mask->isWindow());
     QVERIFY(mask->isVisible());
-    QCOMPARE(mask->geometry(), kMainRect);
-    QCOMPARE(dialog->pos(), QPoint(kMainRect.x() + (1280 - 485) / 2, kMainRect.y() + (800 - dialog->height()) / 2));
+    // The rectangle is global; the mask stands at that place inside the window.
+    QCOMPARE(mask->geometry(), QRect(window->mapFromGlobal(kMainRect.topLeft()), kMainRect.size()));
+    QCOMPARE(dialog->pos(), QPoint((1280 - 485) / 2, (800 - dialog->height()) / 2));
 
     dialog->hide();
     QVERIFY(!mask->isVisible());
-    mask->setMainRect(QRect(0, 0, 1280, 800));
+    mask->setMainRect(window->geometry());
     GlobalData::instance()->mainWindowRect = QRect(300, 300, 1280, 800);
     dialog->show();
     QVERIFY(mask->isVisible());
-    QCOMPARE(mask->geometry(), QRect(0, 0, 1280, 800));
+    QCOMPARE(mask->geometry(), window->rect());
 
     dialog->close();
     QTRY_VERIFY(!dialog && !mask);
@@ -212,6 +252,104 @@ void DialogTest::maskWithoutDialogFollowsNothing()
     delete mask;
 }
 
+void DialogTest::maskDimsTheWindowAndKeepsItsInput()
+{
+    const QColor background(200, 180, 160);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    GlobalData::instance()->mainWindowRect = window->geometry();
+    PageBehind behind(window);
+    behind.field->setFocus();
+    QSignalSpy behindClicks(behind.button, &QPushButton::clicked);
+    const QPoint outside(20, 20);
+    const QImage before = window->grab().toImage();
+
+    QStringList events;
+    QPointer<Dialog> dialog = openRename(behind.page, events);
+    QPointer<MaskWidget> mask = maskOf(dialog);
+    QCOMPARE(mask->parentWidget(), window);
+    QCOMPARE(mask->geometry(), window->rect());
+    const QRect card = dialog->geometry();
+    QVERIFY(window->rect().contains(card));
+    QCOMPARE(card.center().x(), window->rect().center().x());
+
+    // Dimmed, not black, around the card and in its rounded corners; the
+    // card itself white.
+    QVERIFY(isDimmed(pixelAt(window, outside), background));
+    QVERIFY(isDimmed(pixelAt(window, card.topLeft() + QPoint(1, 1)), background));
+    QCOMPARE(pixelAt(window, card.topLeft() + QPoint(12, 120)), QColor(Qt::white));
+
+    // The field behind loses the keyboard to the dialog, Tab stays inside
+    // it, and presses through the window reach nothing behind the card.
+    auto *edit = dialog->findChild<LineEdit *>();
+    QVERIFY(dialog->isAncestorOf(window->focusWidget()));
+    for (int tab = 0; tab < 4; ++tab) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QVERIFY(dialog->isAncestorOf(window->focusWidget()));
+    }
+    QWindow *screenWindow = window->windowHandle();
+    QTest::mouseClick(screenWindow, Qt::LeftButton, Qt::NoModifier, behind.button->mapTo(window, QPoint(20, 20)));
+    QTest::mouseClick(screenWindow, Qt::LeftButton, Qt::NoModifier, behind.field->mapTo(window, QPoint(20, 20)));
+    QCOMPARE(behindClicks.count(), 0);
+    QVERIFY(!behind.field->hasFocus());
+    QTest::mouseClick(screenWindow, Qt::LeftButton, Qt::NoModifier, edit->mapTo(window, QPoint(20, 20)));
+    QVERIFY(edit->hasFocus());
+
+    TouchButton *cancel = buttonsOf(dialog).at(1);
+    QTest::mouseClick(screenWindow, Qt::LeftButton, Qt::NoModifier, cancel->mapTo(window, cancel->rect().center()));
+    QCOMPARE(events, QStringList{"cancel"});
+    QTRY_VERIFY(!dialog && !mask);
+    QVERIFY(behind.field->hasFocus());
+    QCOMPARE(window->grab().toImage(), before);
+}
+
+// The developer dialog opens the needle calibration from its confirm button,
+// then closes: the keyboard stays with the second dialog and returns to the
+// page's field when that one closes.
+void DialogTest::dialogOpenedByADialogKeepsTheKeyboard()
+{
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    PageBehind behind(window);
+    behind.field->setFocus();
+    QStringList events;
+    QPointer<Dialog> second;
+    QPointer<Dialog> first = openAlert(behind.page, events);
+    connect(static_cast<AlertDialog *>(first.data()), &AlertDialog::confirm, [&] {
+        second = openRename(behind.page, events);
+    });
+    buttonsOf(first).at(0)->click();
+    QTRY_VERIFY(!first);
+    QVERIFY(second && second->isVisible());
+    QVERIFY(second->isAncestorOf(window->focusWidget()));
+    second->close();
+    QTRY_VERIFY(!second);
+    QVERIFY(behind.field->hasFocus());
+}
+
+void DialogTest::openerDestroyedTakesMaskAndDialog()
+{
+    PageBehind behind(window);
+    QStringList events;
+    QPointer<Dialog> dialog = openAlert(behind.page, events);
+    QPointer<MaskWidget> mask = maskOf(dialog);
+    QVERIFY(mask && mask->isVisible());
+    delete behind.page;
+    QVERIFY(!dialog && !mask);
+
+    // The whole window going, page, mask and dialog in one.
+    PageBehind again(window);
+    dialog = openAlert(again.page, events);
+    mask = maskOf(dialog);
+    delete window;
+    window = nullptr;
+    QVERIFY(!dialog && !mask);
+}
+
 void DialogTest::cardGeometryAndStyles()
 {
     QStringList events;
@@ -223,7 +361,7 @@ void DialogTest::cardGeometryAndStyles()
         QCOMPARE(dialog->width(), 485);
         QVERIFY2(dialog->height() >= 300, dialog->metaObject()->className());
         QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
-        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog->window(), window);
     }
 
     // Inside the card's margin, below the title bar: white on the card,

@@ -1,4 +1,3 @@
-#include "AlertDialog.h"
 #include "Gallery.h"
 #include "GlobalConfig.h"
 #include "GlobalData.h"
@@ -12,7 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QtMath>
 
@@ -82,8 +80,8 @@ QWidget *picture(const QPixmap &shot)
     return label;
 }
 
-// The dialog stands on a mask window of its own; the shot draws both over the
-// main window as the screen shows them.
+// The dialog and its mask are drawn inside the main window, so the window's
+// own picture shows them as the screen does.
 QWidget *withDialog(MainWidget *window)
 {
     window->setAttribute(Qt::WA_DontShowOnScreen);
@@ -96,14 +94,7 @@ QWidget *withDialog(MainWidget *window)
     }
     exitButton->click();
     settle(100);
-    QPixmap shot = window->grab();
-    auto *dialog = window->findChild<AlertDialog *>();
-    if (dialog) {
-        QPainter painter(&shot);
-        painter.fillRect(shot.rect(), QColor(0, 0, 0, 100));
-        const QPixmap card = dialog->grab();
-        painter.drawPixmap((shot.width() - card.width()) / 2, (shot.height() - card.height()) / 2, card);
-    }
+    const QPixmap shot = window->grab();
     delete window;
     return picture(shot);
 }

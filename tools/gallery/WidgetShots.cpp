@@ -65,25 +65,19 @@ void addButtonShots(Gallery &gallery)
         });
     }
     for (int style = 0; style <= 9; ++style) {
-        for (bool pressed : {false, true}) {
-            gallery.add(QString("touchbutton-%1-%2").arg(style).arg(pressed ? "pressed" : "normal"), [style, pressed] {
+        for (const char *state : {"normal", "pressed", "disabled"}) {
+            gallery.add(QString("touchbutton-%1-%2").arg(style).arg(state), [style, state] {
                 auto *button = new TouchButton;
                 button->setStyle(style);
                 button->setText(text(style == 3 ? "cancel" : "confirm"));
+                button->setEnabled(qstrcmp(state, "disabled") != 0);
                 QWidget *shot = card(button, QSize(160, 50), style == 5 ? titleBarCard : lightCard);
-                if (pressed)
+                if (qstrcmp(state, "pressed") == 0)
                     pressWithMouse(button);
                 return shot;
             });
         }
     }
-    gallery.add("touchbutton-3-disabled", [] {
-        auto *button = new TouchButton;
-        button->setStyle(3);
-        button->setText(text("cancel"));
-        button->setEnabled(false);
-        return card(button, QSize(160, 50));
-    });
     for (int preset = 0; preset <= 5; ++preset) {
         for (bool checked : {false, true}) {
             if (checked && preset != 1 && preset != 2)

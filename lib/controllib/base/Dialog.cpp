@@ -27,10 +27,10 @@ Dialog::Dialog(QWidget *parent, int style)
 {
     setFixedWidth(kDialogWidth);
     setMinimumHeight(kDialogMinimumHeight);
+    // Only the card is painted: the corners show what lies below, the
+    // dimmed window when the dialog stands on its mask.
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
 
     QFont titleFont = QApplication::font();
     titleFont.setPixelSize(kTitlePixelSize);

@@ -10,9 +10,10 @@ class QHBoxLayout;
 class QLayout;
 class TouchButton;
 
-// Base of the program's questions and inputs: a fixed-width frameless card
-// with a title bar over a content area, window-modal, deleted when closed.
-// Concrete dialogs fill the content area and stand on a MaskWidget.
+// Base of the program's questions and inputs: a fixed-width card with a title
+// bar over a content area, deleted when closed. Concrete dialogs fill the
+// content area and stand on a MaskWidget as its child, which keeps the window
+// behind from taking input while they are open.
 class Dialog : public QWidget
 {
     Q_OBJECT

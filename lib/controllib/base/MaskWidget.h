@@ -3,12 +3,16 @@
 
 #include <QColor>
 #include <QMetaObject>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
-// The translucent overlay that dims the main window under a dialog. It takes
-// the main-window rectangle whenever it is shown and follows one dialog:
-// shown, hidden and closed with it, and closed when the dialog is destroyed.
+// The translucent layer that dims the main window under a dialog. It is a
+// child of its opener's top-level window, painted over everything in it, so
+// it needs neither a window manager nor a compositor; it takes the
+// main-window rectangle (global coordinates) whenever it is shown and follows
+// one dialog, its child: shown, hidden and closed with it, and closed when
+// the dialog is destroyed. It goes with its opener as well.
 class MaskWidget : public QWidget
 {
     Q_OBJECT
@@ -24,15 +28,23 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void releaseDialog();
+    void giveFocusBack();
+    QRect coveredRect() const;
+    QWidget *nextFocusable(QWidget *from, bool next) const;
 
     QRect maskRect;
     QWidget *dialog = nullptr;
     // The dialog is normally the mask's child and so is destroyed inside the
     // mask's own destructor: the mask must stop listening before that.
     QMetaObject::Connection dialogDestroyedConnection;
+    QColor maskColor;
+    QPointer<QWidget> focusBehind;
 };
 
 #endif

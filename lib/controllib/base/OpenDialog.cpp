@@ -12,6 +12,6 @@ MaskWidget *createDialogMask(QWidget *page)
 void showDialogCentred(MaskWidget *mask, QWidget *dialog)
 {
     dialog->show();
-    const QRect rect = mask->mainRect();
-    dialog->move(mask->x() + (rect.width() - dialog->width()) / 2, mask->y() + (rect.height() - dialog->height()) / 2);
+    // The dialog is the mask's child and the mask covers the main window.
+    dialog->move((mask->width() - dialog->width()) / 2, (mask->height() - dialog->height()) / 2);
 }

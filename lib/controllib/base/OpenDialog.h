@@ -11,11 +11,12 @@ class QWidget;
 MaskWidget *createDialogMask(QWidget *page);
 void showDialogCentred(MaskWidget *mask, QWidget *dialog);
 
-// Opens a dialog of type DialogType over the main window: a MaskWidget child
-// of page takes GlobalData::mainWindowRect, the dialog is built on the mask
-// and followed by it, prepare(dialog) connects its signals and sets its texts
-// (and may fix its height), then the dialog is shown centred on the main
-// window. The page keeps no pointer: closing the dialog deletes both.
+// Opens a dialog of type DialogType over the main window: a MaskWidget for
+// page (a child of page's window that goes with page) takes
+// GlobalData::mainWindowRect, the dialog is built on the mask and followed by
+// it, prepare(dialog) connects its signals and sets its texts (and may fix its
+// height), then the dialog is shown centred on the main window. The page
+// keeps no pointer: closing the dialog deletes both.
 template <typename DialogType, typename Prepare> DialogType *openDialog(QWidget *page, Prepare &&prepare)
 {
     MaskWidget *mask = createDialogMask(page);

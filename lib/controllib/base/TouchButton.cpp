@@ -8,32 +8,45 @@ namespace {
 struct Look {
     const char *normal;
     const char *pressed;
+    // Added to both sheets: a disabled button must never look tappable, not
+    // even when it was disabled while pressed.
+    const char *disabled;
 };
 
 const Look looks[] = {
     {"QPushButton{ border:1px solid #CCCCCC; background-color: white; color: black; border-radius: 6px; }",
-     "QPushButton{ color: white; background-color: #9B59B6; border-radius: 6px; border:0px solid #CCCCCC; }"},
+     "QPushButton{ color: white; background-color: #9B59B6; border-radius: 6px; border:0px solid #CCCCCC; }",
+     "QPushButton:!enabled{ border:1px solid #CCCCCC; background-color: #F0F0F0; color: #A0A0A0; }"},
     {"QPushButton{ border:0px solid #CCCCCC; background-color: transparent; }",
-     "QPushButton{  border:0px solid #CCCCCC; background-color: transparent; }"},
+     "QPushButton{  border:0px solid #CCCCCC; background-color: transparent; }",
+     "QPushButton:!enabled{ color: #A0A0A0; }"},
     {"QPushButton{ background-color: #0D97FF; color:white; border-radius: 20px; border:0px solid #CCCCCC; }",
-     "QPushButton{ background-color: #0F87E4; color:white; border-radius: 20px; border:0px solid #CCCCCC; }"},
+     "QPushButton{ background-color: #0F87E4; color:white; border-radius: 20px; border:0px solid #CCCCCC; }",
+     "QPushButton:!enabled{ background-color: #E6E6E6; color: #A0A0A0; }"},
     {"QPushButton{ background-color: #F0F0F0; color:black; border-radius: 20px; border:0px solid #CCCCCC; }"
      "QPushButton:!enabled{ background-color: #E6E6E6; }",
-     "QPushButton{ background-color: #DCDCDC; color:black; border-radius: 20px; border:0px solid #CCCCCC; }"},
+     "QPushButton{ background-color: #DCDCDC; color:black; border-radius: 20px; border:0px solid #CCCCCC; }",
+     "QPushButton:!enabled{ background-color: #E6E6E6; color: #A0A0A0; }"},
     {"QPushButton{ background-color: rgb(155,89,182);  color:white; border-radius: 20px; border:0px solid #CCCCCC; }",
-     "QPushButton{ background-color: rgb(119,25,170); color:white; border-radius: 20px; border:0px solid #CCCCCC; }"},
+     "QPushButton{ background-color: rgb(119,25,170); color:white; border-radius: 20px; border:0px solid #CCCCCC; }",
+     "QPushButton:!enabled{ background-color: #E6E6E6; color: #A0A0A0; }"},
     {"QPushButton{ background-color: transparent; color:white; border-radius: 5px; border:0px; }",
-     "QPushButton{ background-color: #DCDCDC;  color:white; border-radius: 5px; border:0px; }"},
+     "QPushButton{ background-color: #DCDCDC;  color:white; border-radius: 5px; border:0px; }",
+     "QPushButton:!enabled{ background-color: transparent; color: #A0A0A0; }"},
     {"QPushButton{ border:1px solid #CCCCCC; background-color: white;   color: black; border-radius: 6px; }"
      "QPushButton:!enabled{ background-color: rgb(230,230,230); color:black;  border:1px solid #CCCCCC; "
      "border-radius: 6px; }",
-     "QPushButton{ border:0px solid #CCCCCC; background-color: #9B59B6; color: white; border-radius: 6px; }"},
+     "QPushButton{ border:0px solid #CCCCCC; background-color: #9B59B6; color: white; border-radius: 6px; }",
+     "QPushButton:!enabled{ border:1px solid #CCCCCC; background-color: rgb(230,230,230); color: #A0A0A0; }"},
     {"QPushButton{ background-color: rgb(155,89,182);  color:white; border-radius: 6px; border:0px solid #CCCCCC; }",
-     "QPushButton{ background-color: rgb(119,25,170); color:white; border-radius: 6px; border:0px solid #CCCCCC; }"},
+     "QPushButton{ background-color: rgb(119,25,170); color:white; border-radius: 6px; border:0px solid #CCCCCC; }",
+     "QPushButton:!enabled{ background-color: #E6E6E6; color: #A0A0A0; }"},
     {"QPushButton{ border:1px solid #CCCCCC; background-color: white;   color: black; border-radius: 6px; }",
-     "QPushButton{ border:0px solid #CCCCCC; background-color: #F0F0F0; color: black; border-radius: 6px; }"},
+     "QPushButton{ border:0px solid #CCCCCC; background-color: #F0F0F0; color: black; border-radius: 6px; }",
+     "QPushButton:!enabled{ border:1px solid #CCCCCC; background-color: #F0F0F0; color: #A0A0A0; }"},
     {"QPushButton{ border:0px; background-color:#E6E6E6; }",
-     "QPushButton{ border:0px; background-color:#E6E6E6; padding-left: 4px; padding-top: 4px;}"},
+     "QPushButton{ border:0px; background-color:#E6E6E6; padding-left: 4px; padding-top: 4px;}",
+     "QPushButton:!enabled{ background-color: #F0F0F0; color: #A0A0A0; padding-left: 0px; padding-top: 0px; }"},
 };
 
 // The mouse events a platform makes from a touch that this button already
@@ -56,8 +69,9 @@ void TouchButton::setStyle(int type)
     normalStyle.clear();
     pressedStyle.clear();
     if (type >= 0 && type < int(std::size(looks))) {
-        normalStyle = QString::fromUtf8(looks[type].normal);
-        pressedStyle = QString::fromUtf8(looks[type].pressed);
+        const QString disabled = QString::fromUtf8(looks[type].disabled);
+        normalStyle = QString::fromUtf8(looks[type].normal) + disabled;
+        pressedStyle = QString::fromUtf8(looks[type].pressed) + disabled;
     }
     setStyleSheet(normalStyle);
 }

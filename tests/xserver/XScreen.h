@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QScreen>
+#include <QStringList>
+
+#include <functional>
+
+// What the X server shows and real input events sent to it from outside the
+// program, the way a touch panel's taps arrive: no window manager and no
+// compositor stand between them and the windows.
+namespace XScreen {
+
+inline QImage grab()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start("xdotool", arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+inline bool tap(const QPoint &point)
+{
+    return xdotool({"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()), "click", "1"});
+}
+
+// Share of the points of a 20-pixel grid outside skip (and inside the screen)
+// where test(before, after) holds.
+inline double shareOfGrid(const QImage &before, const QImage &after, const QRect &skip,
+                          const std::function<bool(QRgb, QRgb)> &test)
+{
+    int points = 0;
+    int hits = 0;
+    for (int y = 10; y < before.height(); y += 20) {
+        for (int x = 10; x < before.width(); x += 20) {
+            if (skip.contains(x, y))
+                continue;
+            ++points;
+            hits += test(before.pixel(x, y), after.pixel(x, y));
+        }
+    }
+    return points ? double(hits) / points : 0.0;
+}
+
+// The window's colours at 70 %: a 30 % black layer painted over them, which a
+// missing compositor cannot turn into solid black.
+inline bool isDimmed(QRgb before, QRgb after)
+{
+    const auto near = [](int seen, int behind) {
+        return qAbs(seen - behind * 0.7) <= 4;
+    };
+    return near(qRed(after), qRed(before)) && near(qGreen(after), qGreen(before)) && near(qBlue(after), qBlue(before));
+}
+
+inline bool isUnchanged(QRgb before, QRgb after)
+{
+    return before == after;
+}
+
+inline bool isWhite(QRgb pixel)
+{
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
+}
+
+// The white card whose left margin runs through column x at height y: the
+// rows where that column is white.
+inline QRect whiteColumn(const QImage &screen, int x, int y, int width)
+{
+    if (!isWhite(screen.pixel(x, y)))
+        return QRect();
+    int top = y;
+    int bottom = y;
+    while (top > 0 && isWhite(screen.pixel(x, top - 1)))
+        --top;
+    while (bottom + 1 < screen.height() && isWhite(screen.pixel(x, bottom + 1)))
+        ++bottom;
+    return QRect(x, top, width, bottom - top + 1);
+}
+
+}
