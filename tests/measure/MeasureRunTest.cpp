@@ -1,6 +1,7 @@
 #include "NoticeRecorder.h"
 #include "PageFixture.h"
 #include "SimulatorLink.h"
+#include "StartedWindow.h"
 
 #include "AbbottFirestoneWidget.h"
 #include "CalculateModel.h"
@@ -94,10 +95,7 @@ void MeasureRunTest::cleanup()
 
 void MeasureRunTest::cleanupTestCase()
 {
-    GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(nullptr);
-    delete data->mainWidget;
-    data->mainWidget = nullptr;
+    destroyStartedWindow();
     GlobalManager::instance()->sqliteService = nullptr;
 }
 

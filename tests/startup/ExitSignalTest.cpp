@@ -1,3 +1,5 @@
+#include "ProgramCopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -45,21 +47,12 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir root;
-    QString program;
-    QProcessEnvironment environment;
+    ProgramCopy copy;
 };
 
 void ExitSignalTest::initTestCase()
 {
-    QVERIFY(root.isValid());
-    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("tmp"));
-    // The file index lies beside the program: a copy keeps the build's own apart.
-    program = root.filePath("bin/Orlimo");
-    QVERIFY(QFile::copy(ORLIMO_PROGRAM, program));
-    environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", root.filePath("tmp"));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(copy.setUp(ORLIMO_PROGRAM));
     // A program started with a signal ignored keeps ignoring it; the runner
     // of this test may have started it that way.
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
@@ -88,7 +81,7 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     QFETCH(int, language);
     QFETCH(int, unit);
 
-    const QString work = root.filePath(QString("work-%1").arg(signalNumber));
+    const QString work = copy.root.filePath(QString("work-%1").arg(signalNumber));
     QDir folder(work);
     QVERIFY(folder.mkpath("file/FileInfo"));
     if (!storedConfig.isEmpty()) {
@@ -97,11 +90,11 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     }
 
     QProcess running;
-    running.setProcessEnvironment(environment);
+    running.setProcessEnvironment(copy.environment);
     running.setWorkingDirectory(work);
     running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     running.setStandardOutputFile(QProcess::nullDevice());
-    running.start(program, QStringList());
+    running.start(copy.program, QStringList());
     QVERIFY(running.waitForStarted(kTimeoutMs));
     // The handlers are in place before the start makes this folder.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(folder.filePath("file/DataStorage")).isDir(), kTimeoutMs);
@@ -125,7 +118,7 @@ void ExitSignalTest::signalEndsAsTheExitButton()
 void ExitSignalTest::cleanupTestCase()
 {
     // Each instance ended normally, which leaves its segment behind.
-    qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
+    qputenv("TMPDIR", copy.root.filePath("tmp").toLocal8Bit());
     QSharedMemory leftover("SingleApp");
     if (leftover.attach())
         leftover.detach();

@@ -1,3 +1,5 @@
+#include "ProgramCopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,31 +34,23 @@ private:
     std::unique_ptr<QProcess> launch(const QString &workFolder);
     void waitUntilRunning(QProcess &program, const QString &workFolder);
 
-    QTemporaryDir root;
-    QString program;
-    QProcessEnvironment environment;
+    ProgramCopy copy;
 };
 
 void GuardTest::initTestCase()
 {
-    QVERIFY(root.isValid());
-    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("tmp"));
-    program = root.filePath("bin/Orlimo");
-    QVERIFY(QFile::copy(ORLIMO_PROGRAM, program));
-    environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", root.filePath("tmp"));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(copy.setUp(ORLIMO_PROGRAM));
 }
 
 std::unique_ptr<QProcess> GuardTest::launch(const QString &workFolder)
 {
     QDir().mkpath(workFolder);
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment);
+    process->setProcessEnvironment(copy.environment);
     process->setWorkingDirectory(workFolder);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
-    process->start(program, QStringList());
+    process->start(copy.program, QStringList());
     return process;
 }
 
@@ -70,11 +64,11 @@ void GuardTest::waitUntilRunning(QProcess &running, const QString &workFolder)
 
 void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
 {
-    const QString first = root.filePath("first");
+    const QString first = copy.root.filePath("first");
     std::unique_ptr<QProcess> running = launch(first);
     waitUntilRunning(*running, first);
 
-    const QString second = root.filePath("second");
+    const QString second = copy.root.filePath("second");
     std::unique_ptr<QProcess> refused = launch(second);
     QVERIFY(refused->waitForFinished(kStartTimeoutMs));
     QCOMPARE(refused->exitStatus(), QProcess::NormalExit);
@@ -85,7 +79,7 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
     // Killed: nothing of it runs any more, its segment is left behind.
     running->kill();
     QVERIFY(running->waitForFinished());
-    const QString afterKill = root.filePath("after-kill");
+    const QString afterKill = copy.root.filePath("after-kill");
     std::unique_ptr<QProcess> again = launch(afterKill);
     waitUntilRunning(*again, afterKill);
     again->kill();
@@ -93,11 +87,11 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
 
     // An instance that ended normally leaves its segment behind as well.
     QProcess holder;
-    holder.setProcessEnvironment(environment);
+    holder.setProcessEnvironment(copy.environment);
     holder.start(QStringLiteral(SEGMENT_HOLDER), QStringList());
     QVERIFY(holder.waitForFinished(kStartTimeoutMs));
     QCOMPARE(holder.exitCode(), 0);
-    const QString afterNormalEnd = root.filePath("after-normal-end");
+    const QString afterNormalEnd = copy.root.filePath("after-normal-end");
     std::unique_ptr<QProcess> last = launch(afterNormalEnd);
     waitUntilRunning(*last, afterNormalEnd);
     last->kill();
@@ -107,7 +101,7 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
 void GuardTest::cleanupTestCase()
 {
     // The last instance was killed; its segment would outlive the test.
-    qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
+    qputenv("TMPDIR", copy.root.filePath("tmp").toLocal8Bit());
     QSharedMemory leftover("SingleApp");
     if (leftover.attach())
         leftover.detach();

@@ -7,6 +7,7 @@
 #include "NetworkController.h"
 #include "PortList.h"
 #include "SqliteService.h"
+#include "StartedWindow.h"
 #include "StartupManager.h"
 
 #include <QDir>
@@ -92,10 +93,7 @@ void StartupTest::startInAnEmptyFolder()
 
 void StartupTest::cleanupTestCase()
 {
-    GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(nullptr);
-    delete data->mainWidget;
-    data->mainWidget = nullptr;
+    destroyStartedWindow();
     GlobalManager *manager = GlobalManager::instance();
     manager->fileController->setSqliteService(nullptr);
     manager->sqliteService = nullptr;

@@ -1,3 +1,4 @@
+#include "StartedWindow.h"
 #include "TestWorkspace.h"
 
 #include "ComboBox.h"
@@ -163,10 +164,7 @@ void StoredLanguageTest::initTestCase()
 
 void StoredLanguageTest::cleanupTestCase()
 {
-    GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(nullptr);
-    delete data->mainWidget;
-    data->mainWidget = nullptr;
+    destroyStartedWindow();
     workspace.tearDown();
 }
 

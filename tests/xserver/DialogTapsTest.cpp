@@ -1,5 +1,6 @@
 #include "KeyedButton.h"
 #include "SimulatorLink.h"
+#include "StartedWindow.h"
 #include "TestWorkspace.h"
 #include "XScreen.h"
 
@@ -22,7 +23,6 @@
 #include "TableWidget.h"
 #include "TouchKeyboard.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
@@ -109,33 +109,20 @@ void DialogTapsTest::initTestCase()
 void DialogTapsTest::cleanupTestCase()
 {
     simulator.stop();
-    GlobalData *data = GlobalData::instance();
-    data->noticeContainer.setParentWidget(nullptr);
-    delete data->mainWidget;
-    data->mainWidget = nullptr;
+    destroyStartedWindow();
     workspace.tearDown();
 }
 
 // The screen with no notice on it, once two grabs half a second apart agree.
 QImage DialogTapsTest::quietScreen()
 {
-    const auto noticeShown = [this] {
+    return XScreen::steadyScreen(kScreenTimeoutMs, [this] {
         for (Notice *notice : window->findChildren<Notice *>()) {
             if (notice->isVisible())
                 return true;
         }
         return false;
-    };
-    QImage current;
-    QImage previous;
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        previous = current;
-        QTest::qWait(500);
-        current = XScreen::grab();
-    } while ((noticeShown() || current != previous) && waited.elapsed() < kScreenTimeoutMs);
-    return current;
+    });
 }
 
 template <typename T> T *DialogTapsTest::openDialog()

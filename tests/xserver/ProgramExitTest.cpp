@@ -2,7 +2,6 @@
 #include "XScreen.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -44,7 +43,6 @@ private slots:
 private:
     bool programWindowShown() const;
     bool programHasTheUnitOpen() const;
-    QImage steadyScreen();
     QRect cardOnScreen();
 
     QTemporaryDir root;
@@ -102,22 +100,6 @@ bool ProgramExitTest::programHasTheUnitOpen() const
     return false;
 }
 
-// The screen once two grabs half a second apart agree: start-up painting and
-// the first heartbeat's changes are over.
-QImage ProgramExitTest::steadyScreen()
-{
-    QImage current = XScreen::grab();
-    QImage previous;
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        previous = current;
-        QTest::qWait(500);
-        current = XScreen::grab();
-    } while (current != previous && waited.elapsed() < kScreenTimeoutMs);
-    return current;
-}
-
 // The card found by its white left margin; 12 pixels in from its edge the
 // rounded corners take two rows off the top and the bottom.
 QRect ProgramExitTest::cardOnScreen()
@@ -128,7 +110,7 @@ QRect ProgramExitTest::cardOnScreen()
 
 void ProgramExitTest::exitDialogDimsTheWindowAndAnswersTaps()
 {
-    const QImage window = steadyScreen();
+    const QImage window = XScreen::steadyScreen(kScreenTimeoutMs);
     QVERIFY(XScreen::shareOfGrid(window, window, QRect(), [](QRgb pixel, QRgb) {
                 return qGray(pixel) > 40;
             }) > 0.5);
@@ -136,7 +118,7 @@ void ProgramExitTest::exitDialogDimsTheWindowAndAnswersTaps()
     QVERIFY(XScreen::tap(kExitButton));
     QRect card;
     QTRY_VERIFY_WITH_TIMEOUT((card = cardOnScreen()).isValid(), kScreenTimeoutMs);
-    const QImage dialog = steadyScreen();
+    const QImage dialog = XScreen::steadyScreen(kScreenTimeoutMs);
     QVERIFY2(XScreen::shareOfGrid(window, dialog, card.adjusted(-2, -2, 2, 2), XScreen::isDimmed) > 0.98,
              "the window behind the dialog is not dimmed to 70 %");
     // The rounded corner shows the dimmed window, not black and not white.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -8,6 +9,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 
@@ -19,6 +21,25 @@ namespace XScreen {
 inline QImage grab()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The screen once two grabs half a second apart agree and busy() no longer
+// holds (start-up painting, a notice still shown), or as it is at timeoutMs.
+inline QImage steadyScreen(
+    int timeoutMs, const std::function<bool()> &busy = [] {
+        return false;
+    })
+{
+    QImage current = grab();
+    QImage previous;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        previous = current;
+        QTest::qWait(500);
+        current = grab();
+    } while ((busy() || current != previous) && waited.elapsed() < timeoutMs);
+    return current;
 }
 
 inline bool xdotool(const QStringList &arguments)
