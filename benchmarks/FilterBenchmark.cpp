@@ -63,11 +63,11 @@ void runTransformFilter(benchmark::State &state, TransformFilterFn filter)
     }
 }
 
-// FilterOption 0 with λs and λc 0 is the program's default: automatic filter
-// and cut-offs.
-void runEvaluation(benchmark::State &state, int filterOption, int lsOption, int lcOption)
+// A record as the program makes it, holding the first points of the profile
+// with the given filter and cut-off options (by default the program's).
+std::unique_ptr<ParaRecord> recordAt(int filterOption, int points, const std::vector<double> &profile, int lsOption = 2,
+                                     int lcOption = 4)
 {
-    const std::vector<double> profile = measuredProfile();
     auto para = std::make_unique<ParaRecord>();
     para->Extended = 0;
     para->Capacity = Points;
@@ -78,37 +78,6 @@ void runEvaluation(benchmark::State &state, int filterOption, int lsOption, int 
     cond.FilterOption = filterOption;
     cond.LsOption = lsOption;
     cond.LcOption = lcOption;
-    cond.EvalLength = LengthMm;
-    cond.ParmZMag = 1.0;
-    cond.ExtParm1 = -1;
-    cond.ExtParm2 = -1;
-    para->Mode = 2;
-    for (auto _ : state) {
-        para->RawArray.N = Points;
-        std::copy(profile.begin(), profile.end(), para->RawArray.Y);
-        kavrix(para.get());
-        benchmark::DoNotOptimize(para->RArray.Y);
-    }
-    if (para->Valid != 1)
-        state.SkipWithError("evaluation rejected");
-    para->Mode = 0;
-    kavrix(para.get());
-}
-
-// A record as the program makes it, holding the first points of the profile
-// with the given filter and the program's cut-off options.
-std::unique_ptr<ParaRecord> recordAt(int filterOption, int points, const std::vector<double> &profile)
-{
-    auto para = std::make_unique<ParaRecord>();
-    para->Extended = 0;
-    para->Capacity = Points;
-    para->Mode = 1;
-    kavrix(para.get());
-    EvalCond &cond = para->Cond;
-    cond.ShapeOption = 0;
-    cond.FilterOption = filterOption;
-    cond.LsOption = 2;
-    cond.LcOption = 4;
     cond.EvalLength = LengthMm * points / Points;
     cond.ParmZMag = 1.0;
     cond.ExtParm1 = -1;
@@ -123,6 +92,23 @@ void releaseRecord(ParaRecord *para)
 {
     para->Mode = 0;
     kavrix(para);
+}
+
+// FilterOption 0 with λs and λc 0 is the program's default: automatic filter
+// and cut-offs.
+void runEvaluation(benchmark::State &state, int filterOption, int lsOption, int lcOption)
+{
+    const std::vector<double> profile = measuredProfile();
+    std::unique_ptr<ParaRecord> para = recordAt(filterOption, Points, profile, lsOption, lcOption);
+    for (auto _ : state) {
+        para->RawArray.N = Points;
+        std::copy(profile.begin(), profile.end(), para->RawArray.Y);
+        kavrix(para.get());
+        benchmark::DoNotOptimize(para->RArray.Y);
+    }
+    if (para->Valid != 1)
+        state.SkipWithError("evaluation rejected");
+    releaseRecord(para.get());
 }
 
 // A record made for the call and FFTW's remembered plans forgotten, outside
