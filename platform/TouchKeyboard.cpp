@@ -6,6 +6,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDebug>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -120,8 +122,27 @@ void TouchKeyboard::startKeyboard()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!busAddress.isEmpty())
         environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    if (writeSettings()) {
+        environment.insert("GSETTINGS_BACKEND", "keyfile");
+        environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
+    }
     keyboard->setProcessEnvironment(environment);
     keyboard->start(path, placement());
+}
+
+// In a desktop session the keyboard's settings live in a file of its own,
+// fresh on every start: the user's settings stay untouched, and the keyboard
+// keeps above the program's window, which the window manager raises over it
+// on every tap. A bare X server (no session bus) has no window manager to do
+// that, and there the keyboard is left as it comes.
+bool TouchKeyboard::writeSettings()
+{
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || !settingsFolder.isValid() ||
+        !QDir(settingsFolder.path()).mkpath("glib-2.0/settings"))
+        return false;
+    QFile file(settingsFolder.filePath("glib-2.0/settings/keyfile"));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write("[org/onboard/window]\nforce-to-top=true\n") > 0;
 }
 
 void TouchKeyboard::showAgain()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class ChildProcess;
 
@@ -33,6 +34,7 @@ private:
     void startBus();
     void readBusAddress();
     void startKeyboard();
+    bool writeSettings();
     void showAgain();
     QStringList placement() const;
 
@@ -40,6 +42,7 @@ private:
     ChildProcess *bus;
     ChildProcess *keyboard;
     QString busAddress;
+    QTemporaryDir settingsFolder;
     bool startPending;
 };
 

@@ -11,7 +11,7 @@ packages=(
   xvfb xauth fonts-wqy-microhei socat locales
   python3 python3-fonttools librsvg2-bin
   cups printer-driver-cups-pdf poppler-utils
-  onboard dbus-daemon xdotool
+  onboard dbus-daemon xdotool openbox
 )
 
 missing=()
