@@ -1,8 +1,24 @@
 #include "TouchKeyboard.h"
 
+#include "ChildProcess.h"
+
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcessEnvironment>
+#include <QScreen>
 #include <QStandardPaths>
+
+namespace {
+
+const char *const BusProgram = "dbus-daemon";
+const char *const BusConnectionName = "orlimo-touch-keyboard";
+
+}
 
 TouchKeyboard *TouchKeyboard::instance()
 {
@@ -13,25 +29,149 @@ TouchKeyboard *TouchKeyboard::instance()
 TouchKeyboard::TouchKeyboard(QObject *parent)
     : QObject(parent)
     , keyboardProgram("onboard")
-    , process(new QProcess(this))
+    , bus(new ChildProcess(this))
+    , keyboard(new ChildProcess(this))
+    , startPending(false)
 {
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    keyboard->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(keyboard, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             qDebug() << "屏幕键盘无法启动:" << keyboardProgram;
     });
+
+    bus->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(bus, &QProcess::readyReadStandardOutput, this, &TouchKeyboard::readBusAddress);
+    // Without its own bus the keyboard still gets its chance: in a desktop
+    // session it finds the session's bus.
+    connect(bus, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qDebug() << "屏幕键盘无法启动:" << BusProgram;
+        if (startPending)
+            startKeyboard();
+    });
+    connect(bus, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
+        if (startPending && busAddress.isEmpty())
+            startKeyboard();
+        busAddress.clear();
+    });
+}
+
+TouchKeyboard::~TouchKeyboard()
+{
+    // The keyboard before its bus, and without the handlers that would start
+    // them again.
+    for (ChildProcess *process : {keyboard, bus}) {
+        process->blockSignals(true);
+        process->kill();
+        process->waitForFinished();
+    }
 }
 
 void TouchKeyboard::open()
 {
-    if (isRunning())
+    if (keyboard->state() != QProcess::NotRunning) {
+        showAgain();
         return;
+    }
+    if (startPending)
+        return;
+    if (QStandardPaths::findExecutable(keyboardProgram).isEmpty()) {
+        qDebug() << "屏幕键盘程序不存在:" << keyboardProgram;
+        return;
+    }
+    if (!busAddress.isEmpty()) {
+        startKeyboard();
+        return;
+    }
+    startPending = true;
+    if (bus->state() == QProcess::NotRunning)
+        startBus();
+}
+
+void TouchKeyboard::startBus()
+{
+    const QString path = QStandardPaths::findExecutable(BusProgram);
+    if (path.isEmpty()) {
+        qDebug() << "屏幕键盘程序不存在:" << BusProgram;
+        startKeyboard();
+        return;
+    }
+    // A connection by this name may still point at a bus that has ended.
+    QDBusConnection::disconnectFromBus(BusConnectionName);
+    bus->start(path, {"--session", "--nofork", "--print-address=1"});
+}
+
+void TouchKeyboard::readBusAddress()
+{
+    if (!busAddress.isEmpty() || !bus->canReadLine())
+        return;
+    busAddress = QString::fromUtf8(bus->readLine()).trimmed();
+    if (startPending)
+        startKeyboard();
+}
+
+void TouchKeyboard::startKeyboard()
+{
+    startPending = false;
     const QString path = QStandardPaths::findExecutable(keyboardProgram);
     if (path.isEmpty()) {
         qDebug() << "屏幕键盘程序不存在:" << keyboardProgram;
         return;
     }
-    process->start(path, QStringList());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!busAddress.isEmpty())
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    if (writeSettings()) {
+        environment.insert("GSETTINGS_BACKEND", "keyfile");
+        environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
+    }
+    keyboard->setProcessEnvironment(environment);
+    keyboard->start(path, placement());
+}
+
+// In a desktop session the keyboard's settings live in a file of its own,
+// fresh on every start: the user's settings stay untouched, and the keyboard
+// keeps above the program's window, which the window manager raises over it
+// on every tap. A bare X server (no session bus) has no window manager to do
+// that, and there the keyboard is left as it comes.
+bool TouchKeyboard::writeSettings()
+{
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || !settingsFolder.isValid() ||
+        !QDir(settingsFolder.path()).mkpath("glib-2.0/settings"))
+        return false;
+    QFile file(settingsFolder.filePath("glib-2.0/settings/keyfile"));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write("[org/onboard/window]\nforce-to-top=true\n") > 0;
+}
+
+void TouchKeyboard::showAgain()
+{
+    // Asking for the desktop's bus where there is none would start one that
+    // outlives the program.
+    if (busAddress.isEmpty() && !qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QDBusConnection connection = busAddress.isEmpty()
+                                           ? QDBusConnection::sessionBus()
+                                           : QDBusConnection::connectToBus(busAddress, BusConnectionName);
+    // Showing a keyboard that is already shown does nothing, so every tap may
+    // ask; nobody waits for the answer.
+    connection.send(QDBusMessage::createMethodCall("org.onboard.Onboard", "/org/onboard/Onboard/Keyboard",
+                                                   "org.onboard.Onboard.Keyboard", "Show"));
+}
+
+// The full width of the screen and its lower third, so that keys are big
+// enough for a finger and the upper part, where the fields are, stays free.
+QStringList TouchKeyboard::placement() const
+{
+    const QScreen *screen =
+        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    const int height = area.height() / 3;
+    return {"-s", QString("%1x%2").arg(area.width()).arg(height), "-x", QString::number(area.x()),
+            "-y", QString::number(area.bottom() + 1 - height)};
 }
 
 void TouchKeyboard::setProgram(const QString &program)
@@ -46,5 +186,5 @@ QString TouchKeyboard::program() const
 
 bool TouchKeyboard::isRunning() const
 {
-    return process->state() != QProcess::NotRunning;
+    return startPending || keyboard->state() != QProcess::NotRunning;
 }

@@ -2,19 +2,26 @@
 #define TOUCHKEYBOARD_H
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 
-// The on-screen keyboard, run as a child process of the program: one copy at
-// a time, ended together with the application object.
+class ChildProcess;
+
+// The on-screen keyboard (onboard), run as a child process of the program on
+// a D-Bus session of its own: a touch panel runs a bare X server with no
+// session bus, and onboard cannot work without one. One copy at a time; it
+// ends with the application object, or with the program if that is killed.
 class TouchKeyboard : public QObject
 {
     Q_OBJECT
 public:
     static TouchKeyboard *instance();
+    ~TouchKeyboard() override;
 
-    // Starts the keyboard program unless the copy started earlier still runs.
-    // A program that cannot be found or started is logged and nothing else.
+    // Starts the keyboard program, or shows the copy started earlier again if
+    // it still runs (the operator may have hidden it with its own key). A
+    // program that cannot be found or started is logged and nothing else.
     void open();
 
     void setProgram(const QString &program);
@@ -24,8 +31,19 @@ public:
 private:
     explicit TouchKeyboard(QObject *parent);
 
+    void startBus();
+    void readBusAddress();
+    void startKeyboard();
+    bool writeSettings();
+    void showAgain();
+    QStringList placement() const;
+
     QString keyboardProgram;
-    QProcess *process;
+    ChildProcess *bus;
+    ChildProcess *keyboard;
+    QString busAddress;
+    QTemporaryDir settingsFolder;
+    bool startPending;
 };
 
 #endif

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool fonts-wqy-microhei socat locales
   python3 python3-fonttools librsvg2-bin
   cups printer-driver-cups-pdf poppler-utils
+  onboard dbus-daemon openbox
 )
 
 missing=()

@@ -123,6 +123,7 @@ void LineEditTest::missingKeyboardIsOneDebugLine()
     QCOMPARE(DebugLines::lines().size(), 2);
     QCOMPARE(DebugLines::lines().first(), QString("屏幕键盘"));
     QVERIFY(DebugLines::lines().last().contains("no-such-keyboard"));
+    QVERIFY(!TouchKeyboard::instance()->isRunning());
 }
 
 QTEST_MAIN(LineEditTest)
