@@ -3,20 +3,16 @@
 #include "ChildProcess.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QProcessEnvironment>
-#include <QScreen>
 #include <QStandardPaths>
 
 namespace {
 
 const char *const BusProgram = "dbus-daemon";
-const char *const BusConnectionName = "orlimo-touch-keyboard";
+const char *const BusMessageProgram = "dbus-send";
 
 }
 
@@ -31,6 +27,7 @@ TouchKeyboard::TouchKeyboard(QObject *parent)
     , keyboardProgram("onboard")
     , bus(new ChildProcess(this))
     , keyboard(new ChildProcess(this))
+    , showRequest(new ChildProcess(this))
     , startPending(false)
 {
     keyboard->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -61,15 +58,16 @@ TouchKeyboard::~TouchKeyboard()
 {
     // The keyboard before its bus, and without the handlers that would start
     // them again.
-    for (ChildProcess *process : {keyboard, bus}) {
+    for (ChildProcess *process : {showRequest, keyboard, bus}) {
         process->blockSignals(true);
         process->kill();
         process->waitForFinished();
     }
 }
 
-void TouchKeyboard::open()
+void TouchKeyboard::open(const QRect &screen)
 {
+    screenArea = screen;
     if (keyboard->state() != QProcess::NotRunning) {
         showAgain();
         return;
@@ -97,8 +95,6 @@ void TouchKeyboard::startBus()
         startKeyboard();
         return;
     }
-    // A connection by this name may still point at a bus that has ended.
-    QDBusConnection::disconnectFromBus(BusConnectionName);
     bus->start(path, {"--session", "--nofork", "--print-address=1"});
 }
 
@@ -127,7 +123,15 @@ void TouchKeyboard::startKeyboard()
         environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
     }
     keyboard->setProcessEnvironment(environment);
-    keyboard->start(path, placement());
+    // The full width of the screen and its lower third, so that keys are big
+    // enough for a finger and the upper part, where the fields are, stays free.
+    QStringList arguments;
+    if (screenArea.isValid()) {
+        const int height = screenArea.height() / 3;
+        arguments << "-s" << QString("%1x%2").arg(screenArea.width()).arg(height) << "-x"
+                  << QString::number(screenArea.x()) << "-y" << QString::number(screenArea.bottom() + 1 - height);
+    }
+    keyboard->start(path, arguments);
 }
 
 // In a desktop session the keyboard's settings live in a file of its own,
@@ -151,27 +155,21 @@ void TouchKeyboard::showAgain()
     // outlives the program.
     if (busAddress.isEmpty() && !qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
         return;
-    const QDBusConnection connection = busAddress.isEmpty()
-                                           ? QDBusConnection::sessionBus()
-                                           : QDBusConnection::connectToBus(busAddress, BusConnectionName);
-    // Showing a keyboard that is already shown does nothing, so every tap may
-    // ask; nobody waits for the answer.
-    connection.send(QDBusMessage::createMethodCall("org.onboard.Onboard", "/org/onboard/Onboard/Keyboard",
-                                                   "org.onboard.Onboard.Keyboard", "Show"));
-}
-
-// The full width of the screen and its lower third, so that keys are big
-// enough for a finger and the upper part, where the fields are, stays free.
-QStringList TouchKeyboard::placement() const
-{
-    const QScreen *screen =
-        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
-    if (!screen)
-        return {};
-    const QRect area = screen->geometry();
-    const int height = area.height() / 3;
-    return {"-s", QString("%1x%2").arg(area.width()).arg(height), "-x", QString::number(area.x()),
-            "-y", QString::number(area.bottom() + 1 - height)};
+    // Showing a keyboard that is already shown does nothing, so a tap while
+    // the last request is still under way need not ask again.
+    if (showRequest->state() != QProcess::NotRunning)
+        return;
+    const QString path = QStandardPaths::findExecutable(BusMessageProgram);
+    if (path.isEmpty()) {
+        qDebug() << "屏幕键盘程序不存在:" << BusMessageProgram;
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!busAddress.isEmpty())
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    showRequest->setProcessEnvironment(environment);
+    showRequest->start(path, {"--session", "--type=method_call", "--dest=org.onboard.Onboard",
+                              "/org/onboard/Onboard/Keyboard", "org.onboard.Onboard.Keyboard.Show"});
 }
 
 void TouchKeyboard::setProgram(const QString &program)

@@ -2,6 +2,7 @@
 #define TOUCHKEYBOARD_H
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,10 +20,12 @@ public:
     static TouchKeyboard *instance();
     ~TouchKeyboard() override;
 
-    // Starts the keyboard program, or shows the copy started earlier again if
-    // it still runs (the operator may have hidden it with its own key). A
-    // program that cannot be found or started is logged and nothing else.
-    void open();
+    // Starts the keyboard program over the lower third of screen (where it
+    // comes as it likes with a null rectangle), or shows the copy started
+    // earlier again if it still runs (the operator may have hidden it with its
+    // own key). A program that cannot be found or started is logged and
+    // nothing else.
+    void open(const QRect &screen = QRect());
 
     void setProgram(const QString &program);
     QString program() const;
@@ -36,11 +39,12 @@ private:
     void startKeyboard();
     bool writeSettings();
     void showAgain();
-    QStringList placement() const;
 
     QString keyboardProgram;
     ChildProcess *bus;
     ChildProcess *keyboard;
+    ChildProcess *showRequest;
+    QRect screenArea;
     QString busAddress;
     QTemporaryDir settingsFolder;
     bool startPending;

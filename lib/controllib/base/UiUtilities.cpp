@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QScreen>
 
 QString indentText(const QString &text, int count)
 {
@@ -26,7 +27,8 @@ QStringList indentTextList(const QStringList &list, int count)
 
 void openTouchKeyboard()
 {
-    TouchKeyboard::instance()->open();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    TouchKeyboard::instance()->open(screen ? screen->geometry() : QRect());
 }
 
 void loadApplicationFont(QFont &font, const QString &path, int pixelSize)

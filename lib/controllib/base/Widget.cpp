@@ -2,7 +2,7 @@
 
 #include "GlobalData.h"
 #include "Language.h"
-#include "TouchKeyboard.h"
+#include "UiUtilities.h"
 
 #include <QPainter>
 #include <QStyleOption>
@@ -29,7 +29,7 @@ void Widget::init()
 
 void Widget::showVirtualKeyboard()
 {
-    TouchKeyboard::instance()->open();
+    openTouchKeyboard();
 }
 
 void Widget::paintEvent(QPaintEvent *event)
