@@ -87,6 +87,13 @@ inline bool isUnchanged(QRgb before, QRgb after)
     return before == after;
 }
 
+// The screen as it was before a dialog opened: a live reading (a gauge, the
+// link's state) may have moved meanwhile, so a few points may differ.
+inline bool isBack(const QImage &before)
+{
+    return shareOfGrid(before, grab(), QRect(), isUnchanged) > 0.98;
+}
+
 inline bool isWhite(QRgb pixel)
 {
     return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
