@@ -14,6 +14,15 @@ namespace {
 const char *const BusProgram = "dbus-daemon";
 const char *const BusMessageProgram = "dbus-send";
 
+// The program's path, or empty, with a debug line, when it is not installed.
+QString installedProgram(const QString &program)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        qDebug() << "屏幕键盘程序不存在:" << program;
+    return path;
+}
+
 }
 
 TouchKeyboard *TouchKeyboard::instance()
@@ -74,10 +83,8 @@ void TouchKeyboard::open(const QRect &screen)
     }
     if (startPending)
         return;
-    if (QStandardPaths::findExecutable(keyboardProgram).isEmpty()) {
-        qDebug() << "屏幕键盘程序不存在:" << keyboardProgram;
+    if (installedProgram(keyboardProgram).isEmpty())
         return;
-    }
     if (!busAddress.isEmpty()) {
         startKeyboard();
         return;
@@ -89,9 +96,8 @@ void TouchKeyboard::open(const QRect &screen)
 
 void TouchKeyboard::startBus()
 {
-    const QString path = QStandardPaths::findExecutable(BusProgram);
+    const QString path = installedProgram(BusProgram);
     if (path.isEmpty()) {
-        qDebug() << "屏幕键盘程序不存在:" << BusProgram;
         startKeyboard();
         return;
     }
@@ -110,14 +116,10 @@ void TouchKeyboard::readBusAddress()
 void TouchKeyboard::startKeyboard()
 {
     startPending = false;
-    const QString path = QStandardPaths::findExecutable(keyboardProgram);
-    if (path.isEmpty()) {
-        qDebug() << "屏幕键盘程序不存在:" << keyboardProgram;
+    const QString path = installedProgram(keyboardProgram);
+    if (path.isEmpty())
         return;
-    }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!busAddress.isEmpty())
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    QProcessEnvironment environment = busEnvironment();
     if (writeSettings()) {
         environment.insert("GSETTINGS_BACKEND", "keyfile");
         environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
@@ -159,17 +161,21 @@ void TouchKeyboard::showAgain()
     // the last request is still under way need not ask again.
     if (showRequest->state() != QProcess::NotRunning)
         return;
-    const QString path = QStandardPaths::findExecutable(BusMessageProgram);
-    if (path.isEmpty()) {
-        qDebug() << "屏幕键盘程序不存在:" << BusMessageProgram;
+    const QString path = installedProgram(BusMessageProgram);
+    if (path.isEmpty())
         return;
-    }
+    showRequest->setProcessEnvironment(busEnvironment());
+    showRequest->start(path, {"--session", "--type=method_call", "--dest=org.onboard.Onboard",
+                              "/org/onboard/Onboard/Keyboard", "org.onboard.Onboard.Keyboard.Show"});
+}
+
+// The program's environment with the keyboard's own bus, where it has one.
+QProcessEnvironment TouchKeyboard::busEnvironment() const
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!busAddress.isEmpty())
         environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
-    showRequest->setProcessEnvironment(environment);
-    showRequest->start(path, {"--session", "--type=method_call", "--dest=org.onboard.Onboard",
-                              "/org/onboard/Onboard/Keyboard", "org.onboard.Onboard.Keyboard.Show"});
+    return environment;
 }
 
 void TouchKeyboard::setProgram(const QString &program)

@@ -2,6 +2,7 @@
 #define TOUCHKEYBOARD_H
 
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,7 @@ private:
     void startKeyboard();
     bool writeSettings();
     void showAgain();
+    QProcessEnvironment busEnvironment() const;
 
     QString keyboardProgram;
     ChildProcess *bus;
