@@ -24,5 +24,15 @@ bool InstanceGuard::acquire()
     releaseLeftoverSegment();
     // Held until the process ends; never deleted.
     static QSharedMemory *segment = new QSharedMemory(kInstanceKey);
+    if (segment->create(1, QSharedMemory::ReadWrite))
+        return true;
+    // The segment's key comes from the inode of a key file in the temporary
+    // folder. When that file was gone (a cleaned temporary folder), the
+    // release above could not find a leftover, yet a new key file on a reused
+    // inode names it again: the failed create has made the file, so a leftover
+    // can be found and released now. One held by a running instance stays.
+    if (segment->error() != QSharedMemory::AlreadyExists)
+        return false;
+    releaseLeftoverSegment();
     return segment->create(1, QSharedMemory::ReadWrite);
 }
