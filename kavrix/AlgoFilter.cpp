@@ -183,14 +183,13 @@ void lowPassBins(EvalWorkspace *ws, double *line, int n, double wavelengths)
 
 // The same low-pass as lowPassBins without a transform of n points: keeping
 // bins -K to K is the circular convolution with the Dirichlet kernel
-// sin(pi j (2K + 1) / n) / (n sin(pi j / n)), run here at a smooth length of
-// at least 2n over the heights repeated twice.
-void lowPassConvolution(EvalWorkspace *ws, double *line, int n, double wavelengths)
+// sin(pi j (2K + 1) / n) / (n sin(pi j / n)), run here at the smooth length m
+// (at least 2n) over the heights repeated twice.
+void lowPassConvolution(EvalWorkspace *ws, double *line, int n, int m, double wavelengths)
 {
     const int kept = wavelengths >= n / 2 ? n / 2 : static_cast<int>(wavelengths);
     if (2 * kept + 1 >= n)
         return; // every bin stays
-    const int m = ws->convolutionLength(n, n);
     const long long width = 2LL * kept + 1;
     const HalfTurns turns(n);
     double *kernel = ws->real(2);
@@ -358,10 +357,11 @@ void algoFilterFFTUsing(const DataArray *in, DataArray *out, double cut, int fla
     for (int i = 0; i < n; ++i)
         line[i] = in->Y[i] * window[i];
 
-    if (ws->convolutionLength(n, n) == n)
+    const int m = ws->convolutionLength(n, n);
+    if (m == n)
         lowPassBins(ws, line, n, wavelengths);
     else
-        lowPassConvolution(ws, line, n, wavelengths);
+        lowPassConvolution(ws, line, n, m, wavelengths);
     const int count = std::min(out->N, n);
     for (int i = 0; i < count; ++i)
         out->Y[i] = outputValue(in->Y[i], line[i] / window[i], flag);

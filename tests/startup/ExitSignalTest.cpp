@@ -5,7 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QSharedMemory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,7 +43,6 @@ private slots:
     void initTestCase();
     void signalEndsAsTheExitButton_data();
     void signalEndsAsTheExitButton();
-    void cleanupTestCase();
 
 private:
     ProgramCopy copy;
@@ -113,15 +111,6 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     QCOMPARE(config.value("unit").toInt(-1), unit);
     // Written through a temporary file: nothing else is left beside it.
     QCOMPARE(QDir(folder.filePath("file/FileInfo")).entryList(QDir::Files), QStringList{"SystemConfig.json"});
-}
-
-void ExitSignalTest::cleanupTestCase()
-{
-    // Each instance ended normally, which leaves its segment behind.
-    qputenv("TMPDIR", copy.root.filePath("tmp").toLocal8Bit());
-    QSharedMemory leftover("SingleApp");
-    if (leftover.attach())
-        leftover.detach();
 }
 
 QTEST_GUILESS_MAIN(ExitSignalTest)

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSharedMemory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,7 +27,6 @@ class GuardTest : public QObject
 private slots:
     void initTestCase();
     void secondStartIsRefusedAndLeftoversAreCleared();
-    void cleanupTestCase();
 
 private:
     std::unique_ptr<QProcess> launch(const QString &workFolder);
@@ -96,15 +94,6 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
     waitUntilRunning(*last, afterNormalEnd);
     last->kill();
     QVERIFY(last->waitForFinished());
-}
-
-void GuardTest::cleanupTestCase()
-{
-    // The last instance was killed; its segment would outlive the test.
-    qputenv("TMPDIR", copy.root.filePath("tmp").toLocal8Bit());
-    QSharedMemory leftover("SingleApp");
-    if (leftover.attach())
-        leftover.detach();
 }
 
 QTEST_GUILESS_MAIN(GuardTest)

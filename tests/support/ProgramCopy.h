@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QSharedMemory>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -10,6 +11,18 @@
 // folder: its file index lies beside it and its instance key in its temporary
 // folder, so neither the build's own nor another test's are touched.
 struct ProgramCopy {
+    // An instance that ended, normally or killed, leaves its segment behind,
+    // which would outlive the test.
+    ~ProgramCopy()
+    {
+        if (program.isEmpty())
+            return;
+        qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
+        QSharedMemory leftover("SingleApp");
+        if (leftover.attach())
+            leftover.detach();
+    }
+
     bool setUp(const QString &builtProgram)
     {
         if (!root.isValid() || !QDir(root.path()).mkpath("bin") || !QDir(root.path()).mkpath("tmp"))

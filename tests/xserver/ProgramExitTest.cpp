@@ -1,10 +1,10 @@
+#include "ProgramCopy.h"
 #include "SimulatorProcess.h"
 #include "XScreen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -45,7 +45,7 @@ private:
     bool programHasTheUnitOpen() const;
     QRect cardOnScreen();
 
-    QTemporaryDir root;
+    ProgramCopy copy;
     QString workFolder;
     SimulatorProcess simulator;
     std::unique_ptr<QProcess> program;
@@ -53,23 +53,20 @@ private:
 
 void ProgramExitTest::initTestCase()
 {
-    QVERIFY(root.isValid());
-    QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("tmp") && QDir(root.path()).mkpath("work"));
-    // The program's file index lies beside it, its instance key and port
-    // announcements in its temporary folder: all of them this test's own.
-    QVERIFY(QFile::copy(ORLIMO_PROGRAM, root.filePath("bin/Orlimo")));
-    qputenv("TMPDIR", root.filePath("tmp").toLocal8Bit());
-    workFolder = root.filePath("work");
+    QVERIFY(copy.setUp(ORLIMO_PROGRAM));
+    workFolder = copy.root.filePath("work");
+    QVERIFY(QDir().mkpath(workFolder));
+    // The simulator announces its port in the program's temporary folder.
+    qputenv("TMPDIR", copy.root.filePath("tmp").toLocal8Bit());
     QVERIFY(simulator.start("bare-x", {}));
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "xcb");
+    copy.environment.insert("QT_QPA_PLATFORM", "xcb");
     program = std::make_unique<QProcess>();
-    program->setProcessEnvironment(environment);
+    program->setProcessEnvironment(copy.environment);
     program->setWorkingDirectory(workFolder);
     program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program->setStandardOutputFile(QProcess::nullDevice());
-    program->start(root.filePath("bin/Orlimo"), QStringList());
+    program->start(copy.program, QStringList());
     QVERIFY(program->waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(programWindowShown(), kStartTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(programHasTheUnitOpen(), kStartTimeoutMs);
