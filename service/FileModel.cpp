@@ -41,6 +41,34 @@ int jsonTruncatedInt(const QJsonValue &value)
     return static_cast<int>(number);
 }
 
+// The eight settings of a record, each an index into its option list.
+struct SettingField {
+    const char *key;
+    int SettingsData::*member;
+    int count;
+};
+
+const SettingField settingFields[] = {
+    {"calculateStandard", &SettingsData::calculateStandard, SettingsData::calculateStandardCount},
+    {"shapeRemoval", &SettingsData::shapeRemoval, SettingsData::shapeRemovalCount},
+    {"waveFilter", &SettingsData::waveFilter, SettingsData::waveFilterCount},
+    {"cutoffWavelengthS", &SettingsData::cutoffWavelengthS, SettingsData::cutoffWavelengthSCount},
+    {"cutoffWavelengthC", &SettingsData::cutoffWavelengthC, SettingsData::cutoffWavelengthCCount},
+    {"samplingLength", &SettingsData::samplingLength, SettingsData::samplingLengthCount},
+    {"samplingNumber", &SettingsData::samplingNumber, SettingsData::samplingNumberCount},
+    {"measureRange", &SettingsData::measureRange, SettingsData::measureRangeCount},
+};
+
+// A whole number, as a JSON number or a plain decimal text, that names one of
+// count options.
+std::optional<int> optionIndex(const QJsonValue &value, int count)
+{
+    const std::optional<double> number = finiteNumber(value.toVariant());
+    if (!number || *number != std::floor(*number) || *number < 0 || *number >= count)
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
 QString jsonText(const QJsonValue &value)
 {
     return value.toVariant().toString();
@@ -184,17 +212,19 @@ QJsonObject FileModel::measureDataFileInfoToJson(const MeasureDataFileInfo &info
     return QJsonObject::fromVariantHash(listsToVariantHash(keys, values));
 }
 
-SettingsData FileModel::jsonToSettingsData(const QJsonObject &object) const
+SettingsData FileModel::jsonToSettingsData(const QJsonObject &object, bool *ok) const
 {
     SettingsData s;
-    s.calculateStandard = jsonInt(object.value("calculateStandard"));
-    s.shapeRemoval = jsonInt(object.value("shapeRemoval"));
-    s.waveFilter = jsonInt(object.value("waveFilter"));
-    s.cutoffWavelengthS = jsonInt(object.value("cutoffWavelengthS"));
-    s.cutoffWavelengthC = jsonInt(object.value("cutoffWavelengthC"));
-    s.samplingLength = jsonInt(object.value("samplingLength"));
-    s.samplingNumber = jsonInt(object.value("samplingNumber"));
-    s.measureRange = jsonTruncatedInt(object.value("measureRange"));
+    for (const SettingField &field : settingFields) {
+        const QJsonValue value = object.value(QLatin1String(field.key));
+        if (const std::optional<int> index = optionIndex(value, field.count)) {
+            s.*field.member = *index;
+            continue;
+        }
+        s.*field.member = field.member == &SettingsData::measureRange ? jsonTruncatedInt(value) : jsonInt(value);
+        if (ok && !value.isUndefined())
+            *ok = false;
+    }
 
     // A pair that gives no evaluation length falls back to 2.5 mm five times.
     const double length = samplingLengthNumbers.value(s.samplingLength).toDouble();
@@ -206,12 +236,12 @@ SettingsData FileModel::jsonToSettingsData(const QJsonObject &object) const
     return s;
 }
 
-MeasureDataFileInfo FileModel::jsonToMeasureDataFileInfo(const QJsonObject &object) const
+MeasureDataFileInfo FileModel::jsonToMeasureDataFileInfo(const QJsonObject &object, bool *ok) const
 {
     MeasureDataFileInfo info;
     info.fileName = jsonText(object.value("fileName"));
     info.measureTime = jsonText(object.value("measureTime"));
-    info.settingsData = jsonToSettingsData(object);
+    info.settingsData = jsonToSettingsData(object, ok);
     return info;
 }
 
@@ -319,12 +349,15 @@ bool FileModel::loadMeasurementFile(MeasureDataFile &file, const QString &path) 
     if (!root || !root->value(measureDataInfoKey).isObject() || !root->value(calcutateResultKey).isObject())
         return false;
     // A list with an element that is no number can be neither evaluated nor
-    // drawn; opening it would show a measurement that does not exist.
+    // drawn, and a setting that names no option would evaluate the profile
+    // under settings it was never measured with: opening either would show a
+    // measurement that does not exist.
     bool ok = true;
     const CalculateResult result = jsonToCalculateResult(root->value(calcutateResultKey).toObject(), &ok);
+    const MeasureDataFileInfo info = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject(), &ok);
     if (!ok)
         return false;
-    file.measureDataInfo = jsonToMeasureDataFileInfo(root->value(measureDataInfoKey).toObject());
+    file.measureDataInfo = info;
     file.calcutateResult = result;
     return true;
 }

@@ -29,8 +29,9 @@ public:
     bool saveMeasurementFile(const MeasureDataFile &file, const QString &path) const;
     // False, with the record untouched, when the file is missing, unreadable,
     // not a JSON object with the two record objects, or holds a list that is
-    // no array or a number that is not finite. A loaded record's calculate
-    // range is the whole profile.
+    // no array, a number that is not finite or a setting that is no whole
+    // number naming an option of its list. A loaded record's calculate range
+    // is the whole profile.
     bool loadMeasurementFile(MeasureDataFile &file, const QString &path) const;
 
     bool saveMeasureDataInfoList(const QList<MeasureDataFileInfo> &list, const QString &path) const;
@@ -50,7 +51,9 @@ public:
                                     const InstrumentOptionLists &options, const QString &path) const;
 
     QJsonObject measureDataFileInfoToJson(const MeasureDataFileInfo &info) const;
-    MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object) const;
+    // *ok is false when a setting is present but no whole number naming an
+    // option of its list; such a setting reads as the configuration reads it.
+    MeasureDataFileInfo jsonToMeasureDataFileInfo(const QJsonObject &object, bool *ok = nullptr) const;
     QJsonObject calculateResultToJson(const CalculateResult &result) const;
     // *ok is false when a list is no array or a number list holds an element
     // that is no finite number.
@@ -68,6 +71,6 @@ public:
     const QStringList measureRangeTexts;
 
 private:
-    SettingsData jsonToSettingsData(const QJsonObject &object) const;
+    SettingsData jsonToSettingsData(const QJsonObject &object, bool *ok = nullptr) const;
     QString measurementLengthText(const SettingsData &settings) const;
 };

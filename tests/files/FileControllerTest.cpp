@@ -510,6 +510,11 @@ void FileControllerTest::unreadableFileLeavesMeasurement_data()
     QTest::newRow("object") << start + "{\"a\": 5}, 6]}}" << true;
     // Qt's JSON parser refuses the whole document.
     QTest::newRow("number beyond double") << start + "1e999, 6]}}" << true;
+    // A whole profile evaluated under a setting that names no option.
+    const QByteArray profile("}, \"calcutateResult\": {\"measureDataList\": [4, 5, 6]}}");
+    QTest::newRow("cut-off as text") << "{\"measureDataInfo\": {\"cutoffWavelengthC\": \"abc\"" + profile << true;
+    QTest::newRow("cut-off off its list") << "{\"measureDataInfo\": {\"cutoffWavelengthC\": 99" + profile << true;
+    QTest::newRow("filter as null") << "{\"measureDataInfo\": {\"waveFilter\": null" + profile << true;
 }
 
 void FileControllerTest::unreadableFileLeavesMeasurement()

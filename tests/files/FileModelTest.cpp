@@ -121,6 +121,8 @@ private slots:
     void noNumberIsRefused();
     void everyNumberListIsChecked_data();
     void everyNumberListIsChecked();
+    void everySettingIsChecked_data();
+    void everySettingIsChecked();
     void parametersAreCountedByName();
     void unreadableMeasurementLeavesRecord_data();
     void unreadableMeasurementLeavesRecord();
@@ -299,30 +301,43 @@ void FileModelTest::handWrittenFileReads()
 
 void FileModelTest::settingsConversions_data()
 {
+    // "whole": every setting present is a whole number naming an option of
+    // its list, which a measurement file needs to be opened.
     QTest::addColumn<QByteArray>("members");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QList<int>>("settings");
+    QTest::addColumn<bool>("whole");
 
-    QTest::newRow("missing members") << QByteArray() << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("missing members") << QByteArray() << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << true;
     QTest::newRow("sampling pair off the tables")
-        << QByteArray(R"("samplingLength": 7, "samplingNumber": 1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
+        << QByteArray(R"("samplingLength": 7, "samplingNumber": 1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0}
+        << false;
     QTest::newRow("negative sampling number")
-        << QByteArray(R"("samplingLength": 1, "samplingNumber": -1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0};
+        << QByteArray(R"("samplingLength": 1, "samplingNumber": -1)") << "" << QList<int>{0, 0, 0, 0, 0, 2, 4, 0}
+        << false;
     QTest::newRow("valid sampling pair") << QByteArray(R"("samplingLength": 1, "samplingNumber": 3)") << ""
-                                         << QList<int>{0, 0, 0, 0, 0, 1, 3, 0};
+                                         << QList<int>{0, 0, 0, 0, 0, 1, 3, 0} << true;
+    QTest::newRow("last option of every list")
+        << QByteArray(R"("calculateStandard": 9, "shapeRemoval": 6, "waveFilter": 5, "cutoffWavelengthS": 4,
+                         "cutoffWavelengthC": 6, "samplingLength": 2, "samplingNumber": 4, "measureRange": 2)")
+        << "" << QList<int>{9, 6, 5, 4, 6, 2, 4, 2} << true;
+    QTest::newRow("whole numbers as decimals and texts")
+        << QByteArray(R"("calculateStandard": 3.0, "waveFilter": "2", "cutoffWavelengthC": "4.0", "measureRange": "+1")")
+        << "" << QList<int>{3, 0, 2, 0, 4, 0, 0, 1} << true;
     QTest::newRow("range cut, indexes rounded")
         << QByteArray(R"("measureRange": 1.9, "waveFilter": 1.6, "shapeRemoval": 2.4)") << ""
-        << QList<int>{0, 2, 2, 0, 0, 0, 0, 1};
+        << QList<int>{0, 2, 2, 0, 0, 0, 0, 1} << false;
     QTest::newRow("texts and booleans as numbers")
         << QByteArray(R"("calculateStandard": "3", "cutoffWavelengthS": true, "cutoffWavelengthC": "x")") << ""
-        << QList<int>{3, 0, 0, 1, 0, 0, 0, 0};
+        << QList<int>{3, 0, 0, 1, 0, 0, 0, 0} << false;
     QTest::newRow("range beyond int") << QByteArray(R"("measureRange": 1e30)") << ""
-                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << false;
     QTest::newRow("range as infinite text")
-        << QByteArray(R"("measureRange": "-1e999")") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("number as name") << QByteArray(R"("fileName": 12)") << "12" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+        << QByteArray(R"("measureRange": "-1e999")") << "" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << false;
+    QTest::newRow("number as name") << QByteArray(R"("fileName": 12)") << "12" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0}
+                                    << true;
     QTest::newRow("object as name") << QByteArray(R"("fileName": {"a": 1})") << ""
-                                    << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+                                    << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << true;
 }
 
 void FileModelTest::settingsConversions()
@@ -330,13 +345,16 @@ void FileModelTest::settingsConversions()
     QFETCH(QByteArray, members);
     QFETCH(QString, fileName);
     QFETCH(QList<int>, settings);
+    QFETCH(bool, whole);
     const QJsonObject object = QJsonDocument::fromJson("{" + members + "}").object();
-    const MeasureDataFileInfo info = model.jsonToMeasureDataFileInfo(object);
+    bool ok = true;
+    const MeasureDataFileInfo info = model.jsonToMeasureDataFileInfo(object, &ok);
     const SettingsData &s = info.settingsData;
     QCOMPARE(info.fileName, fileName);
     QCOMPARE((QList<int>{s.calculateStandard, s.shapeRemoval, s.waveFilter, s.cutoffWavelengthS, s.cutoffWavelengthC,
                          s.samplingLength, s.samplingNumber, s.measureRange}),
              settings);
+    QCOMPARE(ok, whole);
 }
 
 void FileModelTest::listConversions()
@@ -418,6 +436,44 @@ void FileModelTest::everyNumberListIsChecked()
     f.calcutateResult.measureDataList = {7};
     QVERIFY(!model.loadMeasurementFile(f, path("m.json")));
     QCOMPARE(f.measureDataInfo.fileName, QString("shown"));
+    QCOMPARE(f.calcutateResult.measureDataList, QList<double>{7});
+}
+
+void FileModelTest::everySettingIsChecked_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("value");
+    // One past the last option of each list.
+    const QList<QPair<const char *, int>> lists{{"calculateStandard", 10}, {"shapeRemoval", 7},
+                                                {"waveFilter", 6},        {"cutoffWavelengthS", 5},
+                                                {"cutoffWavelengthC", 7}, {"samplingLength", 3},
+                                                {"samplingNumber", 5},    {"measureRange", 3}};
+    for (const auto &list : lists)
+        QTest::newRow(list.first) << QString(list.first) << QByteArray::number(list.second);
+    for (const char *value : {R"("abc")", "null", "true", R"("nan")", "{}", "[]", R"("0x10")", "99", R"("1e999")",
+                              "1e30", "-1", "2.5", R"("")"})
+        QTest::newRow(value) << QString("cutoffWavelengthC") << QByteArray(value);
+}
+
+void FileModelTest::everySettingIsChecked()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, value);
+    QVERIFY(model.saveMeasurementFile(sampleFile(), path("m.json")));
+    QJsonObject root = QJsonDocument::fromJson(readFile(path("m.json"))).object();
+    QJsonObject info = root.value("measureDataInfo").toObject();
+    QVERIFY(info.contains(key));
+    info.insert(key, QJsonDocument::fromJson("[" + value + "]").array().at(0));
+    root.insert("measureDataInfo", info);
+    writeFile(path("m.json"), QJsonDocument(root).toJson());
+
+    MeasureDataFile f;
+    f.measureDataInfo.fileName = "shown";
+    f.measureDataInfo.settingsData.cutoffWavelengthC = 3;
+    f.calcutateResult.measureDataList = {7};
+    QVERIFY(!model.loadMeasurementFile(f, path("m.json")));
+    QCOMPARE(f.measureDataInfo.fileName, QString("shown"));
+    QCOMPARE(f.measureDataInfo.settingsData.cutoffWavelengthC, 3);
     QCOMPARE(f.calcutateResult.measureDataList, QList<double>{7});
 }
 
