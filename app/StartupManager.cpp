@@ -10,6 +10,7 @@
 #include "SqliteService.h"
 #include "UiUtilities.h"
 
+#include <QDebug>
 #include <QDir>
 
 void StartupManager::start()
@@ -25,6 +26,7 @@ void StartupManager::start()
 void StartupManager::createDirectories()
 {
     const GlobalConfig *config = GlobalConfig::instance();
+    dataStorageFound = QDir(config->dataStorageDir).exists();
     for (const QString &dir : {config->fileInfoDir, config->dataStorageDir}) {
         if (!QDir(dir).exists())
             QDir().mkpath(dir);
@@ -42,9 +44,16 @@ void StartupManager::loadData()
     GlobalManager *manager = GlobalManager::instance();
     manager->fileController->loadSystemConfig();
     // Once per start, not on every listing: a crash between a file and its
-    // index row is mended before anything lists or names measurements.
-    if (manager->sqliteService->openDatabase())
+    // index row is mended before anything lists or names measurements. A data
+    // folder made just now (moved away, or the program started from another
+    // working folder) holds none of the indexed files, which are not gone for
+    // that.
+    const bool indexOpen = manager->sqliteService->openDatabase();
+    if (indexOpen && dataStorageFound)
         manager->fileController->reconcileIndex();
+    else if (indexOpen)
+        qDebug() << "index left as it is: the data folder was missing at start"
+                 << GlobalConfig::instance()->dataStorageDir;
     // No view exists yet to redraw, so the list is set without its signal.
     GlobalData::instance()->measureDataInfoList = manager->sqliteService->selectAllMeasureDataFileInfo();
 }

@@ -18,6 +18,8 @@ private:
     void loadData();
     void createMainWindow();
     void startServices();
+
+    bool dataStorageFound = false;
 };
 
 #endif
