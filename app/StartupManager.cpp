@@ -8,6 +8,7 @@
 #include "MainWidget.h"
 #include "NetworkController.h"
 #include "SqliteService.h"
+#include "TextFieldKeyboard.h"
 #include "UiUtilities.h"
 
 #include <QDebug>
@@ -60,6 +61,7 @@ void StartupManager::loadData()
 
 void StartupManager::createMainWindow()
 {
+    TextFieldKeyboard::install();
     GlobalData *data = GlobalData::instance();
     auto *window = new MainWidget;
     data->mainWidget = window;
