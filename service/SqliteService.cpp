@@ -1,7 +1,9 @@
 #include "SqliteService.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -100,13 +102,35 @@ SqliteService::~SqliteService()
 
 bool SqliteService::openDatabase()
 {
-    return withDatabase(databasePath, true, [this](QSqlQuery &query, QSqlDatabase &) {
+    bool damaged = false;
+    if (createTable(&damaged))
+        return true;
+    if (!damaged)
+        return false;
+    // On a file that is no database every save would fail and take its
+    // measurement file back. The index only lists the files, which the start
+    // lists again: the damaged one is kept for a look later and a new one made.
+    const QString kept = databasePath + ".corrupt-" + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
+    if (!QFile::rename(databasePath, kept)) {
+        qDebug().noquote() << "database" << databasePath << "is damaged and could not be kept as" << kept;
+        return false;
+    }
+    qDebug().noquote() << "database" << databasePath << "is damaged; kept as" << kept;
+    return createTable(&damaged);
+}
+
+bool SqliteService::createTable(bool *damaged)
+{
+    return withDatabase(databasePath, true, [this, damaged](QSqlQuery &query, QSqlDatabase &) {
         if (execute(query, createTableSql, {})) {
             qDebug() << "表格创建成功";
             return true;
         }
         qDebug() << "表格创建失败";
         qDebug().noquote() << query.lastError().text();
+        // SQLite's codes for a file that is no database and for a damaged one.
+        const QString code = query.lastError().nativeErrorCode();
+        *damaged = code == "26" || code == "11";
         return false;
     });
 }

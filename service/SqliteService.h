@@ -23,7 +23,9 @@ public:
     ~SqliteService() override;
 
     // Each operation that changes rows tells whether its statements succeeded;
-    // a failed one changes nothing.
+    // a failed one changes nothing. A file that is no database, or a damaged
+    // one, is kept beside it as database.db.corrupt-<time> and a new, empty
+    // index made in its place.
     bool openDatabase();
     bool insertMeasureDataFileInfo(const MeasureDataFileInfo &info);
     bool insertMeasureDataFileInfos(const QList<MeasureDataFileInfo> &infos);
@@ -51,6 +53,9 @@ public:
     const QString databasePath;
 
 private:
+    // *damaged tells whether the table failed because the file is no
+    // database or a damaged one.
+    bool createTable(bool *damaged);
     bool insertRow(QSqlQuery &query, const MeasureDataFileInfo &info) const;
     bool deleteRow(QSqlQuery &query, const QString &name) const;
     bool moveRow(const QString &oldName, const MeasureDataFileInfo &info);

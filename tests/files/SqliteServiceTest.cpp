@@ -39,6 +39,8 @@ private slots:
     void deleteRemovesOnlyNamedRows();
     void failedRenameKeepsOldRow();
     void unopenableDatabaseReportsFailure();
+    void damagedDatabaseIsKeptAndMadeAnew_data();
+    void damagedDatabaseIsKeptAndMadeAnew();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -189,6 +191,33 @@ void SqliteServiceTest::unopenableDatabaseReportsFailure()
     QVERIFY(!broken.insertMeasureDataFileInfo(row("a", "")));
     QVERIFY(!broken.deleteMeasureDataFileInfo(QString("a")));
     QVERIFY(broken.selectAllMeasureDataFileInfo().isEmpty());
+}
+
+void SqliteServiceTest::damagedDatabaseIsKeptAndMadeAnew_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no database") << QByteArray("not a database, written over by hand\n").repeated(200);
+    // A whole index cut short within its first page.
+    QTemporaryDir whole;
+    SqliteService index(nullptr, whole.filePath("database.db"));
+    QVERIFY(index.openDatabase());
+    QVERIFY(index.insertMeasureDataFileInfo(row("a", "2024-01-01 00:00:00")));
+    QTest::newRow("cut short") << readFile(whole.filePath("database.db")).left(1000);
+}
+
+void SqliteServiceTest::damagedDatabaseIsKeptAndMadeAnew()
+{
+    QFETCH(QByteArray, content);
+    const QString path = dir->filePath("database.db");
+    writeFile(path, content);
+    QVERIFY(service->openDatabase());
+
+    const QStringList kept = QDir(dir->path()).entryList({"database.db.corrupt-*"});
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(readFile(dir->filePath(kept.first())), content);
+    QVERIFY(service->selectAllMeasureDataFileInfo().isEmpty());
+    QVERIFY(service->insertMeasureDataFileInfo(row("b", "2024-01-01 00:00:00")));
+    QCOMPARE(names(service->selectAllMeasureDataFileInfo()), QStringList{"b"});
 }
 
 QTEST_GUILESS_MAIN(SqliteServiceTest)

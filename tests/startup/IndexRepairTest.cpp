@@ -70,6 +70,7 @@ void IndexRepairTest::initTestCase()
 void IndexRepairTest::startListsExactlyTheWholeFiles_data()
 {
     QTest::addColumn<bool>("dataFolder");
+    QTest::addColumn<bool>("damagedIndex");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("wholeFiles");
     QTest::addColumn<QStringList>("listed");
@@ -77,25 +78,36 @@ void IndexRepairTest::startListsExactlyTheWholeFiles_data()
     // Moved away, or the program started from another working folder: the
     // files are elsewhere, not gone.
     const QStringList four{"2405011", "2405012", "2405013", "sample A"};
-    QTest::newRow("data folder missing") << false << four << QStringList() << four;
+    QTest::newRow("data folder missing") << false << false << four << QStringList() << four;
     // Killed between a file and its row, a file deleted by hand, and a file
     // cut short: only the whole files are listed.
     QTest::newRow("orphan file, row without file, partial file")
-        << true << QStringList{"2405011", "gone"} << QStringList{"2405011", "orphan"}
+        << true << false << QStringList{"2405011", "gone"} << QStringList{"2405011", "orphan"}
         << QStringList{"2405011", "orphan"};
+    // An index written over: a new one lists the files again.
+    QTest::newRow("index no database") << true << true << QStringList() << QStringList{"2405011", "2405012"}
+                                       << QStringList{"2405011", "2405012"};
 }
 
 void IndexRepairTest::startListsExactlyTheWholeFiles()
 {
     QFETCH(bool, dataFolder);
+    QFETCH(bool, damagedIndex);
     QFETCH(QStringList, rows);
     QFETCH(QStringList, wholeFiles);
     QFETCH(QStringList, listed);
 
-    const QString databasePath = QFileInfo(copy.program).dir().filePath("database.db");
-    QFile::remove(databasePath);
+    const QDir programFolder = QFileInfo(copy.program).dir();
+    const QString databasePath = programFolder.filePath("database.db");
+    for (const QString &name : programFolder.entryList({"database.db*"}))
+        QVERIFY(QFile::remove(programFolder.filePath(name)));
     SqliteService index(nullptr, databasePath);
-    QVERIFY(index.openDatabase());
+    if (damagedIndex) {
+        QFile damaged(databasePath);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, 'x')) == 4096);
+    } else {
+        QVERIFY(index.openDatabase());
+    }
     for (const QString &name : rows)
         QVERIFY(index.insertMeasureDataFileInfo(row(name)));
 
@@ -129,6 +141,7 @@ void IndexRepairTest::startListsExactlyTheWholeFiles()
     QCOMPARE(running.exitCode(), 0);
 
     QCOMPARE(indexedNames(index), listed);
+    QCOMPARE(programFolder.entryList({"database.db.corrupt-*"}).size(), damagedIndex ? 1 : 0);
     // Nothing of the operator's is removed along the way.
     if (dataFolder)
         QVERIFY(QFile::exists(folder.filePath(kDataFolder + "/partial.json")));
