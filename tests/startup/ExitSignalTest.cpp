@@ -88,11 +88,7 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     }
 
     QProcess running;
-    running.setProcessEnvironment(copy.environment);
-    running.setWorkingDirectory(work);
-    running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    running.setStandardOutputFile(QProcess::nullDevice());
-    running.start(copy.program, QStringList());
+    copy.start(running, work);
     QVERIFY(running.waitForStarted(kTimeoutMs));
     // The handlers are in place before the start makes this folder.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(folder.filePath("file/DataStorage")).isDir(), kTimeoutMs);

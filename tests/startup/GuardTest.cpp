@@ -44,11 +44,7 @@ std::unique_ptr<QProcess> GuardTest::launch(const QString &workFolder)
 {
     QDir().mkpath(workFolder);
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(copy.environment);
-    process->setWorkingDirectory(workFolder);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->start(copy.program, QStringList());
+    copy.start(*process, workFolder);
     return process;
 }
 

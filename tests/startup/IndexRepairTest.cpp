@@ -125,11 +125,7 @@ void IndexRepairTest::startListsExactlyTheWholeFiles()
     }
 
     QProcess running;
-    running.setProcessEnvironment(copy.environment);
-    running.setWorkingDirectory(work);
-    running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    running.setStandardOutputFile(QProcess::nullDevice());
-    running.start(copy.program, QStringList());
+    copy.start(running, work);
     QVERIFY(running.waitForStarted(kTimeoutMs));
     // The configuration's folder, which no case makes beforehand, is made at
     // the very start, once the signal handlers are in place; the signal is

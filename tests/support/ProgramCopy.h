@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QSharedMemory>
 #include <QString>
@@ -34,6 +35,17 @@ struct ProgramCopy {
         environment.insert("TMPDIR", root.filePath("tmp"));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         return true;
+    }
+
+    // The copy started in workFolder, its output dropped and its errors
+    // shown with the test's.
+    void start(QProcess &running, const QString &workFolder) const
+    {
+        running.setProcessEnvironment(environment);
+        running.setWorkingDirectory(workFolder);
+        running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        running.setStandardOutputFile(QProcess::nullDevice());
+        running.start(program, QStringList());
     }
 
     QTemporaryDir root;

@@ -1,8 +1,8 @@
 #include "LineEdit.h"
 #include "DebugLines.h"
+#include "KeyboardStub.h"
 #include "TouchKeyboard.h"
 
-#include <QTemporaryDir>
 #include <QValidator>
 #include <QtTest>
 
@@ -18,27 +18,12 @@ private slots:
     void pressesStartOneKeyboard();
 
 private:
-    QString stubLog() const;
-
-    QTemporaryDir dir;
-    QString stub;
+    KeyboardStub stub;
 };
 
 void LineEditTest::initTestCase()
 {
-    QVERIFY(dir.isValid());
-    stub = dir.filePath("keyboard.sh");
-    QFile script(stub);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho started >> \"$0.log\"\nexec sleep 120\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-QString LineEditTest::stubLog() const
-{
-    QFile log(stub + ".log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    QVERIFY(stub.setUp());
 }
 
 void LineEditTest::validators_data()
@@ -96,7 +81,7 @@ void LineEditTest::keepValidatorType()
 
 void LineEditTest::pressesStartOneKeyboard()
 {
-    TouchKeyboard::instance()->setProgram(stub);
+    TouchKeyboard::instance()->setProgram(stub.path);
     LineEdit edit;
     edit.resize(200, 40);
     QSignalSpy clicked(&edit, &LineEdit::clicked);
@@ -107,15 +92,15 @@ void LineEditTest::pressesStartOneKeyboard()
     QTest::mousePress(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(DebugLines::lines(), QStringList({"屏幕键盘", "屏幕键盘"}));
-    QTRY_COMPARE_WITH_TIMEOUT(stubLog(), QString("started\n"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(stub.log(), QString("started\n"), 20000);
     QVERIFY(TouchKeyboard::instance()->isRunning());
     QTest::mousePress(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(stubLog(), QString("started\n"));
+    QCOMPARE(stub.log(), QString("started\n"));
 }
 
 void LineEditTest::missingKeyboardIsOneDebugLine()
 {
-    TouchKeyboard::instance()->setProgram(dir.filePath("no-such-keyboard"));
+    TouchKeyboard::instance()->setProgram(stub.dir.filePath("no-such-keyboard"));
     LineEdit edit;
     DebugLines debug;
     DebugLines::lines().clear();
