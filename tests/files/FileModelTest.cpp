@@ -119,10 +119,8 @@ private slots:
     void listConversions();
     void noNumberIsRefused_data();
     void noNumberIsRefused();
-    void everyNumberListIsChecked_data();
-    void everyNumberListIsChecked();
-    void everySettingIsChecked_data();
-    void everySettingIsChecked();
+    void everyDamagedMemberIsRefused_data();
+    void everyDamagedMemberIsRefused();
     void parametersAreCountedByName();
     void unreadableMeasurementLeavesRecord_data();
     void unreadableMeasurementLeavesRecord();
@@ -405,8 +403,9 @@ void FileModelTest::noNumberIsRefused()
     QCOMPARE(ok, element == "3e9");
 }
 
-void FileModelTest::everyNumberListIsChecked_data()
+void FileModelTest::everyDamagedMemberIsRefused_data()
 {
+    QTest::addColumn<QString>("object");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QByteArray>("value");
     for (const char *key :
@@ -414,57 +413,33 @@ void FileModelTest::everyNumberListIsChecked_data()
           "abbottValue2List", "shapeRemovalDataList_x", "shapeRemovalDataList_y", "wavinessDataList_x",
           "wavinessDataList_y", "roughnessDataList_x", "roughnessDataList_y", "abbottFirestoneDataList_x",
           "abbottFirestoneDataList_y", "amplitudeCurveDataList_x", "amplitudeCurveDataList_y"})
-        QTest::newRow(key) << QString(key) << QByteArray(R"([1, "abc"])");
-    QTest::newRow("names not a list") << QString("paraNameList") << QByteArray(R"("Ra")");
-    QTest::newRow("profile null") << QString("measureDataList") << QByteArray("null");
-}
+        QTest::newRow(key) << "calcutateResult" << QString(key) << QByteArray(R"([1, "abc"])");
+    QTest::newRow("names not a list") << "calcutateResult" << QString("paraNameList") << QByteArray(R"("Ra")");
+    QTest::newRow("profile null") << "calcutateResult" << QString("measureDataList") << QByteArray("null");
 
-void FileModelTest::everyNumberListIsChecked()
-{
-    QFETCH(QString, key);
-    QFETCH(QByteArray, value);
-    QVERIFY(model.saveMeasurementFile(sampleFile(), path("m.json")));
-    QJsonObject root = QJsonDocument::fromJson(readFile(path("m.json"))).object();
-    QJsonObject result = root.value("calcutateResult").toObject();
-    QVERIFY(result.contains(key));
-    result.insert(key, QJsonDocument::fromJson("[" + value + "]").array().at(0));
-    root.insert("calcutateResult", result);
-    writeFile(path("m.json"), QJsonDocument(root).toJson());
-
-    MeasureDataFile f;
-    f.measureDataInfo.fileName = "shown";
-    f.calcutateResult.measureDataList = {7};
-    QVERIFY(!model.loadMeasurementFile(f, path("m.json")));
-    QCOMPARE(f.measureDataInfo.fileName, QString("shown"));
-    QCOMPARE(f.calcutateResult.measureDataList, QList<double>{7});
-}
-
-void FileModelTest::everySettingIsChecked_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QByteArray>("value");
     // One past the last option of each list.
     const QList<QPair<const char *, int>> lists{{"calculateStandard", 10}, {"shapeRemoval", 7},
                                                 {"waveFilter", 6},        {"cutoffWavelengthS", 5},
                                                 {"cutoffWavelengthC", 7}, {"samplingLength", 3},
                                                 {"samplingNumber", 5},    {"measureRange", 3}};
     for (const auto &list : lists)
-        QTest::newRow(list.first) << QString(list.first) << QByteArray::number(list.second);
+        QTest::newRow(list.first) << "measureDataInfo" << QString(list.first) << QByteArray::number(list.second);
     for (const char *value : {R"("abc")", "null", "true", R"("nan")", "{}", "[]", R"("0x10")", "99", R"("1e999")",
                               "1e30", "-1", "2.5", R"("")"})
-        QTest::newRow(value) << QString("cutoffWavelengthC") << QByteArray(value);
+        QTest::newRow(value) << "measureDataInfo" << QString("cutoffWavelengthC") << QByteArray(value);
 }
 
-void FileModelTest::everySettingIsChecked()
+void FileModelTest::everyDamagedMemberIsRefused()
 {
+    QFETCH(QString, object);
     QFETCH(QString, key);
     QFETCH(QByteArray, value);
     QVERIFY(model.saveMeasurementFile(sampleFile(), path("m.json")));
     QJsonObject root = QJsonDocument::fromJson(readFile(path("m.json"))).object();
-    QJsonObject info = root.value("measureDataInfo").toObject();
-    QVERIFY(info.contains(key));
-    info.insert(key, QJsonDocument::fromJson("[" + value + "]").array().at(0));
-    root.insert("measureDataInfo", info);
+    QJsonObject members = root.value(object).toObject();
+    QVERIFY(members.contains(key));
+    members.insert(key, QJsonDocument::fromJson("[" + value + "]").array().at(0));
+    root.insert(object, members);
     writeFile(path("m.json"), QJsonDocument(root).toJson());
 
     MeasureDataFile f;
