@@ -144,12 +144,10 @@ void DialogTapsTest::checkDimmedAround(const QImage &before, QWidget *dialog)
     const QRect card = globalRect(dialog);
     QCOMPARE(card.center().x(), globalRect(window).center().x());
     // The X server shows the dialog once the program has painted it.
-    const auto dimmedShare = [&] {
-        return XScreen::shareOfGrid(before, XScreen::grab(), card.adjusted(-2, -2, 2, 2), XScreen::isDimmed);
-    };
-    QTRY_VERIFY2_WITH_TIMEOUT(dimmedShare() > 0.98, "the window behind the dialog is not dimmed to 70 %",
-                              kScreenTimeoutMs);
-    const QImage shown = XScreen::grab();
+    const QImage shown = XScreen::awaitScreen(kScreenTimeoutMs, [&](const QImage &screen) {
+        return XScreen::isDimmedAround(before, screen, card);
+    });
+    QVERIFY2(!shown.isNull(), "the window behind the dialog is not dimmed to 70 %");
     QVERIFY(XScreen::isWhite(shown.pixel(card.topLeft() + QPoint(12, 100))));
     const QPoint corner = card.topLeft() + QPoint(1, 1);
     QVERIFY(XScreen::isDimmed(before.pixel(corner), shown.pixel(corner)));

@@ -43,7 +43,7 @@ private slots:
 private:
     bool programWindowShown() const;
     bool programHasTheUnitOpen() const;
-    QRect cardOnScreen();
+    QImage awaitCard(QRect &card);
 
     ProgramCopy copy;
     QString workFolder;
@@ -97,12 +97,16 @@ bool ProgramExitTest::programHasTheUnitOpen() const
     return false;
 }
 
-// The card found by its white left margin; 12 pixels in from its edge the
-// rounded corners take two rows off the top and the bottom.
-QRect ProgramExitTest::cardOnScreen()
+// The screen once it shows a dialog's card, found by its white left margin,
+// or a null image; 12 pixels in from its edge the rounded corners take two
+// rows off the top and the bottom.
+QImage ProgramExitTest::awaitCard(QRect &card)
 {
-    const QRect column = XScreen::whiteColumn(XScreen::grab(), kCardLeft + 12, 400, kCardWidth);
-    return column.height() >= 250 ? column.translated(-12, 0).adjusted(0, -2, 0, 2) : QRect();
+    return XScreen::awaitScreen(kScreenTimeoutMs, [&](const QImage &screen) {
+        const QRect column = XScreen::whiteColumn(screen, kCardLeft + 12, 400, kCardWidth);
+        card = column.translated(-12, 0).adjusted(0, -2, 0, 2);
+        return column.height() >= 250;
+    });
 }
 
 void ProgramExitTest::exitDialogDimsTheWindowAndAnswersTaps()
@@ -114,10 +118,9 @@ void ProgramExitTest::exitDialogDimsTheWindowAndAnswersTaps()
 
     QVERIFY(XScreen::tap(kExitButton));
     QRect card;
-    QTRY_VERIFY_WITH_TIMEOUT((card = cardOnScreen()).isValid(), kScreenTimeoutMs);
-    const QImage dialog = XScreen::steadyScreen(kScreenTimeoutMs);
-    QVERIFY2(XScreen::shareOfGrid(window, dialog, card.adjusted(-2, -2, 2, 2), XScreen::isDimmed) > 0.98,
-             "the window behind the dialog is not dimmed to 70 %");
+    const QImage dialog = awaitCard(card);
+    QVERIFY2(!dialog.isNull(), "no dialog card on the screen");
+    QVERIFY2(XScreen::isDimmedAround(window, dialog, card), "the window behind the dialog is not dimmed to 70 %");
     // The rounded corner shows the dimmed window, not black and not white.
     const QPoint corner = card.topLeft() + QPoint(1, 1);
     QVERIFY(XScreen::isDimmed(window.pixel(corner), dialog.pixel(corner)));
@@ -134,7 +137,7 @@ void ProgramExitTest::exitDialogDimsTheWindowAndAnswersTaps()
     QFile::remove(config);
     QVERIFY(XScreen::tap(kExitButton));
     QRect again;
-    QTRY_VERIFY_WITH_TIMEOUT((again = cardOnScreen()).isValid(), kScreenTimeoutMs);
+    QVERIFY2(!awaitCard(again).isNull(), "no dialog card on the screen");
     QVERIFY(XScreen::tap(QPoint(kConfirmX, again.bottom() - kButtonAboveCardBottom)));
     QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, kStartTimeoutMs);
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);

@@ -87,11 +87,46 @@ inline bool isUnchanged(QRgb before, QRgb after)
     return before == after;
 }
 
-// The screen as it was before a dialog opened: a live reading (a gauge, the
-// link's state) may have moved meanwhile, so a few points may differ.
+// Whether two grabs show the same screen but for a few points: a live
+// reading (a gauge, the link's state) or a field's blinking cursor may change
+// between them.
+inline bool isNearlySame(const QImage &before, const QImage &after)
+{
+    return shareOfGrid(before, after, QRect(), isUnchanged) > 0.98;
+}
+
+// The screen once two grabs in a row, a short pause apart, both show what
+// shows() looks for and nearly agree, or a null image at timeoutMs. Checks
+// after the wait act on the grab it accepted: a later grab may catch the
+// screen between two paints.
+inline QImage awaitScreen(int timeoutMs, const std::function<bool(const QImage &)> &shows)
+{
+    QImage previous;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const QImage current = grab();
+        if (!shows(current))
+            previous = QImage();
+        else if (!previous.isNull() && isNearlySame(previous, current))
+            return current;
+        else
+            previous = current;
+        QTest::qWait(200);
+    } while (waited.elapsed() < timeoutMs);
+    return QImage();
+}
+
+// The screen as it was before a dialog opened.
 inline bool isBack(const QImage &before)
 {
-    return shareOfGrid(before, grab(), QRect(), isUnchanged) > 0.98;
+    return isNearlySame(before, grab());
+}
+
+// Whether everything around a dialog's card shows the window behind at 70 %.
+inline bool isDimmedAround(const QImage &before, const QImage &screen, const QRect &card)
+{
+    return shareOfGrid(before, screen, card.adjusted(-2, -2, 2, 2), isDimmed) > 0.98;
 }
 
 inline bool isWhite(QRgb pixel)
