@@ -2,6 +2,7 @@
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
+#include "WidgetTaps.h"
 #include "XScreen.h"
 
 #include "AlertDialog.h"
@@ -15,7 +16,6 @@
 #include "MainWidget.h"
 #include "NetworkController.h"
 #include "Notice.h"
-#include "PushButton.h"
 #include "RenameDialog.h"
 #include "SaveFileDialog.h"
 #include "SetupWidget.h"
@@ -27,31 +27,18 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace WidgetTaps;
+
 namespace {
 
 constexpr int kLinkTimeoutMs = 20000;
 constexpr int kRunTimeoutMs = 60000;
 constexpr int kScreenTimeoutMs = 20000;
 
-QPoint centreOf(const QWidget *widget)
-{
-    return widget->mapToGlobal(widget->rect().center());
-}
-
-bool tap(const QWidget *widget)
-{
-    return XScreen::tap(centreOf(widget));
-}
-
 // Confirm first, then cancel.
 TouchButton *dialogButtonAt(QWidget *dialog, int index)
 {
     return dialog->findChildren<TouchButton *>().at(index);
-}
-
-QRect globalRect(const QWidget *widget)
-{
-    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
 }
 
 }
@@ -162,11 +149,7 @@ void DialogTapsTest::saveDialogAnswersTaps()
 {
     auto *panel = window->findChild<SetupWidget *>();
     TouchButton *saveButton = panel->findChildren<TouchButton *>().at(0);
-    QList<PushButton *> navigation;
-    for (PushButton *button : window->findChildren<PushButton *>()) {
-        if (button->isCheckable() && button->size() == QSize(90, 80))
-            navigation << button;
-    }
+    const QList<PushButton *> navigation = navigationButtons(window);
     QCOMPARE(navigation.size(), 4);
     const QImage before = quietScreen();
 

@@ -3,6 +3,7 @@
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
+#include "WidgetTaps.h"
 #include "XScreen.h"
 
 #include "CheckBox.h"
@@ -10,7 +11,6 @@
 #include "GlobalManager.h"
 #include "MainWidget.h"
 #include "NetworkController.h"
-#include "PushButton.h"
 #include "StartupManager.h"
 #include "TableWidget.h"
 #include "sharedDataControlView.h"
@@ -26,39 +26,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
+using namespace WidgetTaps;
 
 namespace {
 
 constexpr int kLinkTimeoutMs = 20000;
 constexpr int kRunTimeoutMs = 120000;
 constexpr int kScreenTimeoutMs = 20000;
-// A tap on the keyboard can be lost while it comes up; a finger taps again.
-constexpr int kTapAttempts = 8;
-constexpr int kTapEffectMs = 8000;
-
-QPoint centreOf(const QWidget *widget)
-{
-    return widget->mapToGlobal(widget->rect().center());
-}
-
-QRect globalRect(const QWidget *widget)
-{
-    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-}
-
-// Taps at where() until done() holds, as a finger taps again when a tap
-// showed no effect.
-bool tapUntil(const std::function<QPoint()> &where, const std::function<bool()> &done)
-{
-    for (int attempt = 0; attempt < kTapAttempts; ++attempt) {
-        if (!XScreen::tap(where()))
-            return false;
-        if (QTest::qWaitFor(done, kTapEffectMs))
-            return true;
-    }
-    return false;
-}
 
 QFileDialog *shownFileDialog()
 {
@@ -141,45 +115,31 @@ void RecordsExportTest::typeNameAndSave(QFileDialog *dialog)
     if (!QTest::qWaitForWindowExposed(dialog))
         return fail(dialog, "the save dialog is not shown");
 
+    const QPoint field = centreOf(name);
     QRect keyboard;
-    const bool shown = tapUntil([name] { return centreOf(name); },
-                                [&keyboard] {
-                                    const std::optional<QRect> found = OnboardScreen::settled();
-                                    if (!found || found->isEmpty())
-                                        return false;
-                                    keyboard = *found;
-                                    return true;
-                                });
-    if (!shown)
+    if (!OnboardScreen::tapUntil(field, nullptr, [&keyboard] { return OnboardScreen::keyboardShown(keyboard); }))
         return fail(dialog, "a tap in the file name brings up no keyboard");
     if (keyboard.intersects(globalRect(name)) || keyboard.intersects(globalRect(save)))
         return fail(dialog, "the keyboard covers the file name or Save");
 
     QString typed;
-    for (const auto &[place, letter] : {std::pair{OnboardScreen::KeyQ, 'q'}, std::pair{OnboardScreen::KeyW, 'w'},
-                                       std::pair{OnboardScreen::KeyE, 'e'}}) {
+    for (const auto &[place, letter] : {std::pair{&OnboardScreen::KeyQ, 'q'}, std::pair{&OnboardScreen::KeyW, 'w'},
+                                       std::pair{&OnboardScreen::KeyE, 'e'}}) {
         typed += QLatin1Char(letter);
-        const QPoint keyPoint = OnboardScreen::key(keyboard, place);
-        const bool arrived = tapUntil([keyPoint] { return keyPoint; },
-                                      [name, typed] { return name->text() == typed; });
-        if (!arrived)
+        if (!OnboardScreen::tapUntil(field, place, [name, typed] { return name->text() == typed; }))
             return fail(dialog, QString("keys on the keyboard did not type \"%1\": the field holds \"%2\"")
                                     .arg(typed, name->text()));
     }
     if (!save->isEnabled())
         return fail(dialog, "Save stays disabled with a name typed");
-    XScreen::tap(centreOf(save));
+    tap(save);
 }
 
 void RecordsExportTest::exportTakesANameTypedOnTheKeyboard()
 {
-    QList<PushButton *> navigation;
-    for (PushButton *button : window->findChildren<PushButton *>()) {
-        if (button->isCheckable() && button->size() == QSize(90, 80))
-            navigation << button;
-    }
+    const QList<PushButton *> navigation = navigationButtons(window);
     QCOMPARE(navigation.size(), 4);
-    QVERIFY(XScreen::tap(centreOf(navigation.at(PageIndex::InstrumentRecords))));
+    QVERIFY(tap(navigation.at(PageIndex::InstrumentRecords)));
     QTRY_COMPARE_WITH_TIMEOUT(GlobalData::instance()->currentPage, int(PageIndex::InstrumentRecords),
                               kScreenTimeoutMs);
 
@@ -188,10 +148,10 @@ void RecordsExportTest::exportTakesANameTypedOnTheKeyboard()
     TouchButton *refresh = keyedButton(list, "refresh");
     TouchButton *exportButton = keyedButton(list, "export");
     QVERIFY(refresh && exportButton);
-    QVERIFY(XScreen::tap(centreOf(refresh)));
+    QVERIFY(tap(refresh));
     QTRY_VERIFY_WITH_TIMEOUT(table->rowCount() > 0, kRunTimeoutMs);
     auto *firstRow = table->cellWidget(0, 0)->findChild<CheckBox *>();
-    QVERIFY(XScreen::tap(centreOf(firstRow)));
+    QVERIFY(tap(firstRow));
     QTRY_VERIFY_WITH_TIMEOUT(exportButton->isEnabled(), kScreenTimeoutMs);
 
     // The record arrives from the drive unit some time after the tap; the
@@ -207,7 +167,7 @@ void RecordsExportTest::exportTakesANameTypedOnTheKeyboard()
         dialogDone = true;
     });
     watch.start();
-    QVERIFY(XScreen::tap(centreOf(exportButton)));
+    QVERIFY(tap(exportButton));
     QTRY_VERIFY_WITH_TIMEOUT(dialogDone && !shownFileDialog(), kRunTimeoutMs);
     QVERIFY2(dialogFailure.isEmpty(), qPrintable(dialogFailure));
 
