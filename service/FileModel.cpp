@@ -5,7 +5,6 @@
 #include "VariantLists.h"
 #include "WholeFile.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
@@ -426,7 +425,7 @@ bool FileModel::loadSystemConfig(SystemConfig &config, const QString &path) cons
             readable = true;
         } else {
             // The file is rewritten at exit; keep what was there for a look later.
-            const QString copy = path + ".corrupt-" + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
+            const QString copy = WholeFile::keptName(path);
             if (QFile::copy(path, copy))
                 qDebug() << "SystemConfig.json is not a configuration; kept as" << copy;
             else

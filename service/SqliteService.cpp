@@ -1,7 +1,8 @@
 #include "SqliteService.h"
 
+#include "WholeFile.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QSqlDatabase>
@@ -110,7 +111,7 @@ bool SqliteService::openDatabase()
     // On a file that is no database every save would fail and take its
     // measurement file back. The index only lists the files, which the start
     // lists again: the damaged one is kept for a look later and a new one made.
-    const QString kept = databasePath + ".corrupt-" + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
+    const QString kept = WholeFile::keptName(databasePath);
     if (!QFile::rename(databasePath, kept)) {
         qDebug().noquote() << "database" << databasePath << "is damaged and could not be kept as" << kept;
         return false;

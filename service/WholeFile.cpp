@@ -1,5 +1,6 @@
 #include "WholeFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
 
@@ -25,4 +26,9 @@ std::optional<QByteArray> WholeFile::read(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+QString WholeFile::keptName(const QString &path)
+{
+    return path + ".corrupt-" + QDateTime::currentDateTime().toString("yyyyMMddhhmmsszzz");
 }

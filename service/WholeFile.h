@@ -13,4 +13,7 @@ public:
     static bool write(const QString &path, const QByteArray &bytes);
     // Empty when the file is missing or cannot be read; never creates it.
     static std::optional<QByteArray> read(const QString &path);
+    // The name beside path under which a damaged file is kept for a look
+    // later, before the program makes a new one in its place.
+    static QString keptName(const QString &path);
 };
