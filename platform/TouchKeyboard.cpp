@@ -69,8 +69,7 @@ TouchKeyboard::~TouchKeyboard()
     // them again.
     for (ChildProcess *process : {showRequest, keyboard, bus}) {
         process->blockSignals(true);
-        process->kill();
-        process->waitForFinished();
+        process->stop();
     }
 }
 
@@ -101,7 +100,12 @@ void TouchKeyboard::startBus()
         startKeyboard();
         return;
     }
-    bus->start(path, {"--session", "--nofork", "--print-address=1"});
+    QStringList arguments = {"--session", "--nofork", "--print-address=1"};
+    // Its socket in the keyboard's own folder, which goes with the program,
+    // rather than one more in the system's temporary folder.
+    if (settingsFolder.isValid())
+        arguments << "--address=unix:dir=" + settingsFolder.path();
+    bus->start(path, arguments);
 }
 
 void TouchKeyboard::readBusAddress()
@@ -120,6 +124,10 @@ void TouchKeyboard::startKeyboard()
     if (path.isEmpty())
         return;
     QProcessEnvironment environment = busEnvironment();
+    // Nothing reads the keyboard through the accessibility bus, which its
+    // toolkit would otherwise have the keyboard's bus start, with two more
+    // processes.
+    environment.insert("NO_AT_BRIDGE", "1");
     if (writeSettings()) {
         environment.insert("GSETTINGS_BACKEND", "keyfile");
         environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
@@ -136,19 +144,21 @@ void TouchKeyboard::startKeyboard()
     keyboard->start(path, arguments);
 }
 
-// In a desktop session the keyboard's settings live in a file of its own,
-// fresh on every start: the user's settings stay untouched, and the keyboard
-// keeps above the program's window, which the window manager raises over it
-// on every tap. A bare X server (no session bus) has no window manager to do
-// that, and there the keyboard is left as it comes.
+// The keyboard's settings live in a file of its own, fresh on every start:
+// the user's settings stay untouched, and the keyboard's bus need not start a
+// settings service for it. In a desktop session the keyboard also keeps above
+// the program's window, which the window manager raises over it on every tap;
+// a bare X server (no session bus) has no window manager to do that, and
+// there the keyboard is left as it comes.
 bool TouchKeyboard::writeSettings()
 {
-    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || !settingsFolder.isValid() ||
-        !QDir(settingsFolder.path()).mkpath("glib-2.0/settings"))
+    if (!settingsFolder.isValid() || !QDir(settingsFolder.path()).mkpath("glib-2.0/settings"))
         return false;
+    const QByteArray settings = qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")
+                                    ? QByteArray("[org/onboard/window]\nforce-to-top=true\n")
+                                    : QByteArray();
     QFile file(settingsFolder.filePath("glib-2.0/settings/keyfile"));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write("[org/onboard/window]\nforce-to-top=true\n") > 0;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size();
 }
 
 void TouchKeyboard::showAgain()

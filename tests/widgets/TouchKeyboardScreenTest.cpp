@@ -2,47 +2,28 @@
 // touch panel's situation), driven from outside by xdotool as a finger would.
 #include "LineEdit.h"
 #include "OnboardScreen.h"
+#include "ProcessTree.h"
 #include "TouchKeyboard.h"
 #include "UiUtilities.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <string>
 
 using namespace OnboardScreen;
 
 namespace {
 
 const int StartTimeout = 45000;
-
-// The running, not yet ended children of a process with the given name.
-QList<qint64> childProcesses(qint64 parent, const QString &name)
-{
-    QList<qint64> found;
-    for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
-        QFile stat("/proc/" + entry + "/stat");
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromUtf8(stat.readAll());
-        const QString command = text.section('(', 1).section(')', 0, 0);
-        const QStringList rest = text.section(')', -1).split(' ', Qt::SkipEmptyParts);
-        if (rest.size() > 1 && command == name && rest.at(0) != "Z" && rest.at(1).toLongLong() == parent)
-            found << entry.toLongLong();
-    }
-    return found;
-}
-
-bool ended(qint64 pid)
-{
-    QFile stat(QString("/proc/%1/stat").arg(pid));
-    return !stat.open(QIODevice::ReadOnly) ||
-           QString::fromUtf8(stat.readAll()).section(')', -1).trimmed().startsWith('Z');
-}
+// Whatever outlives its program ends within moments or never.
+const int LeftoverTimeout = 10000;
 
 // The program as the keyboard sees it: it opens the keyboard and waits, and
 // quits when a line arrives on its input.
@@ -83,6 +64,7 @@ void TouchKeyboardScreenTest::tapsShowTheKeyboardAndItsKeysTypeIntoTheField()
     edit.setGeometry(40, 40, 400, 50);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(QCoreApplication::applicationPid()));
     QSignalSpy clicked(&edit, &LineEdit::clicked);
     const QPoint field = edit.mapToGlobal(edit.rect().center());
 
@@ -122,9 +104,9 @@ void TouchKeyboardScreenTest::tapsShowTheKeyboardAndItsKeysTypeIntoTheField()
         return clicked.count() > shownTaps;
     }));
     const QString keyboardName = QFileInfo(TouchKeyboard::instance()->program()).fileName();
-    QTRY_COMPARE_WITH_TIMEOUT(childProcesses(QCoreApplication::applicationPid(), keyboardName).size(), 1, StartTimeout);
-    QTRY_COMPARE_WITH_TIMEOUT(childProcesses(QCoreApplication::applicationPid(), "dbus-daemon").size(), 1,
-                              StartTimeout);
+    const qint64 self = QCoreApplication::applicationPid();
+    QTRY_COMPARE_WITH_TIMEOUT(ProcessTree::descendants(self, keyboardName).size(), 1, StartTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(ProcessTree::descendants(self, "dbus-daemon").size(), 1, StartTimeout);
     // Failing, the comparison shows where the keyboard was seen last.
     QRect last;
     const auto stays = [&] {
@@ -142,41 +124,64 @@ void TouchKeyboardScreenTest::keyboardEndsWithItsProgram_data()
     QTest::newRow("killed") << int(SIGKILL);
 }
 
+// Every process started for the keyboard carries the mark the program got,
+// whatever started it: the keyboard, its bus, what the bus starts.
 void TouchKeyboardScreenTest::keyboardEndsWithItsProgram()
 {
     QFETCH(int, ending);
+    const ProcessTree::Mark mark;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    mark.addTo(environment);
     QProcess program;
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.setProcessEnvironment(environment);
+    // The program's output comes through the test, so that a process left
+    // behind holds the test's pipe rather than the test's own output.
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    connect(&program, &QProcess::readyRead, &program, [&program] {
+        std::fputs(program.readAll().constData(), stderr);
+    });
     program.start(QCoreApplication::applicationFilePath(), {"--hold-keyboard"});
     QVERIFY(program.waitForStarted());
     const QString keyboardName = QFileInfo(TouchKeyboard::instance()->program()).fileName();
-    const auto started = [&] {
-        return childProcesses(program.processId(), keyboardName) + childProcesses(program.processId(), "dbus-daemon");
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(started().size(), 2, StartTimeout);
-    const QList<qint64> pids = started();
+    QTRY_VERIFY_WITH_TIMEOUT(ProcessTree::descendants(program.processId(), keyboardName).size() == 1 &&
+                                 ProcessTree::descendants(program.processId(), "dbus-daemon").size() == 1,
+                             StartTimeout);
 
     if (ending == 0)
         program.write("\n");
     else
         ::kill(program.processId(), ending);
     QVERIFY(program.waitForFinished(StartTimeout));
-    for (qint64 pid : pids)
-        QTRY_VERIFY2_WITH_TIMEOUT(ended(pid), qPrintable(QString("process %1 outlived its program").arg(pid)),
-                                  StartTimeout);
+    const QStringList left = mark.leftAfter(LeftoverTimeout);
+    QVERIFY2(left.isEmpty(), qPrintable("outlived their program: " + left.join(", ")));
 }
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    // The keyboard keeps its settings below the home folder: start from its
-    // defaults and leave the user's alone.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    if (app.arguments().contains("--hold-keyboard"))
-        return holdKeyboard(app);
-    TouchKeyboardScreenTest test;
-    return QTest::qExec(&test, argc, argv);
+    const bool held = std::find(argv, argv + argc, std::string("--hold-keyboard")) != argv + argc;
+    // Whatever the test starts, at any depth, carries the mark and has ended
+    // with the test: the keyboard it opens itself goes with the application
+    // object.
+    const ProcessTree::Mark mark;
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        // The keyboard keeps its settings below the home folder: start from
+        // its defaults and leave the user's alone.
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        if (held)
+            return holdKeyboard(app);
+        qputenv(ProcessTree::Mark::Name, mark.value.toUtf8());
+        TouchKeyboardScreenTest test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    const QStringList left = mark.leftAfter(LeftoverTimeout);
+    if (!left.isEmpty()) {
+        std::fprintf(stderr, "FAIL!  : outlived the test: %s\n", qPrintable(left.join(", ")));
+        return 1;
+    }
+    return result;
 }
 
 #include "TouchKeyboardScreenTest.moc"

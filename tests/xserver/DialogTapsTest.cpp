@@ -1,4 +1,5 @@
 #include "KeyedButton.h"
+#include "ProcessTree.h"
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
@@ -83,6 +84,7 @@ void DialogTapsTest::initTestCase()
     window = qobject_cast<MainWidget *>(GlobalData::instance()->mainWidget);
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(QCoreApplication::applicationPid()));
 
     NetworkController *link = manager->networkController;
     QVERIFY(simulators.start(simulator, {}));

@@ -1,3 +1,4 @@
+#include "ProcessTree.h"
 #include "ProgramCopy.h"
 #include "SimulatorProcess.h"
 #include "XScreen.h"
@@ -41,7 +42,6 @@ private slots:
     void exitDialogDimsTheWindowAndAnswersTaps();
 
 private:
-    bool programWindowShown() const;
     bool programHasTheUnitOpen() const;
     QImage awaitCard(QRect &card);
 
@@ -68,8 +68,9 @@ void ProgramExitTest::initTestCase()
     program->setStandardOutputFile(QProcess::nullDevice());
     program->start(copy.program, QStringList());
     QVERIFY(program->waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(programWindowShown(), kStartTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(XScreen::showsWindow(program->processId()), kStartTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(programHasTheUnitOpen(), kStartTimeoutMs);
+    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(program->processId()));
 }
 
 void ProgramExitTest::cleanupTestCase()
@@ -79,11 +80,6 @@ void ProgramExitTest::cleanupTestCase()
         program->waitForFinished();
     }
     simulator.stop();
-}
-
-bool ProgramExitTest::programWindowShown() const
-{
-    return XScreen::xdotool({"search", "--onlyvisible", "--pid", QString::number(program->processId())});
 }
 
 bool ProgramExitTest::programHasTheUnitOpen() const

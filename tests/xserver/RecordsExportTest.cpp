@@ -1,5 +1,6 @@
 #include "KeyedButton.h"
 #include "OnboardScreen.h"
+#include "ProcessTree.h"
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
@@ -83,6 +84,7 @@ void RecordsExportTest::initTestCase()
     window = qobject_cast<MainWidget *>(GlobalData::instance()->mainWidget);
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(QCoreApplication::applicationPid()));
     QVERIFY(simulators.start(simulator, {}));
     QTRY_VERIFY_WITH_TIMEOUT(SimulatorLink::link()->networkConnectStatus, kLinkTimeoutMs);
 }

@@ -49,6 +49,12 @@ inline bool xdotool(const QStringList &arguments)
     return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// Whether a program started from outside shows a window yet.
+inline bool showsWindow(qint64 pid)
+{
+    return xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)});
+}
+
 inline bool tap(const QPoint &point)
 {
     return xdotool({"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()), "click", "1"});
