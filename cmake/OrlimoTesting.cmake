@@ -8,6 +8,12 @@ function(orlimo_add_qtest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
+# The X server of a test, as the touch panel's screen. Xvfb starts afresh
+# whenever its last client leaves, and a client that connects meanwhile is
+# turned away: a window manager started beside a first xdotool look, which
+# comes and goes, would die at once on a loaded machine.
+set(ORLIMO_XVFB_ARGUMENTS "-screen 0 1280x800x24 -nolisten tcp -noreset")
+
 # orlimo_xserver_environment(<tests...>)
 # Tests that make windows on a real X server, through the xcb platform. Qt
 # loads its GLX integration for every window there, and with it the system's

@@ -1,5 +1,5 @@
 #include "KeyedButton.h"
-#include "ProcessTree.h"
+#include "ProgramWindow.h"
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
@@ -20,7 +20,6 @@
 #include "RenameDialog.h"
 #include "SaveFileDialog.h"
 #include "SetupWidget.h"
-#include "StartupManager.h"
 #include "TableWidget.h"
 #include "TouchKeyboard.h"
 
@@ -79,12 +78,8 @@ void DialogTapsTest::initTestCase()
     // Keyboard windows are not what these taps are about.
     TouchKeyboard::instance()->setProgram("orlimo-no-keyboard");
     GlobalManager *manager = GlobalManager::instance();
-    StartupManager startup;
-    startup.start();
-    window = qobject_cast<MainWidget *>(GlobalData::instance()->mainWidget);
-    QVERIFY(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(QCoreApplication::applicationPid()));
+    window = startProgramWindow();
+    QVERIFY2(window, "the main window is not shown, or is drawn through an OpenGL driver");
 
     NetworkController *link = manager->networkController;
     QVERIFY(simulators.start(simulator, {}));

@@ -1,6 +1,6 @@
 #include "KeyedButton.h"
 #include "OnboardScreen.h"
-#include "ProcessTree.h"
+#include "ProgramWindow.h"
 #include "SimulatorLink.h"
 #include "StartedWindow.h"
 #include "TestWorkspace.h"
@@ -12,7 +12,6 @@
 #include "GlobalManager.h"
 #include "MainWidget.h"
 #include "NetworkController.h"
-#include "StartupManager.h"
 #include "TableWidget.h"
 #include "sharedDataControlView.h"
 
@@ -79,12 +78,8 @@ void RecordsExportTest::initTestCase()
     QVERIFY(workspace.setUp());
     QVERIFY(exportFolder.isValid());
     QVERIFY(simulators.setUp());
-    StartupManager startup;
-    startup.start();
-    window = qobject_cast<MainWidget *>(GlobalData::instance()->mainWidget);
-    QVERIFY(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(ProcessTree::runsWithoutOpenGlDriver(QCoreApplication::applicationPid()));
+    window = startProgramWindow();
+    QVERIFY2(window, "the main window is not shown, or is drawn through an OpenGL driver");
     QVERIFY(simulators.start(simulator, {}));
     QTRY_VERIFY_WITH_TIMEOUT(SimulatorLink::link()->networkConnectStatus, kLinkTimeoutMs);
 }
