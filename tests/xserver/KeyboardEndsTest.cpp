@@ -10,7 +10,15 @@
 
 #include <csignal>
 #include <cstdio>
-#include <memory>
+
+// When the program is ended, counted from the tap in a text field that
+// starts its keyboard.
+enum class Moment {
+    AfterTap,
+    KeyboardShown,
+    ServiceStarting,
+};
+Q_DECLARE_METATYPE(Moment)
 
 namespace {
 
@@ -23,20 +31,6 @@ constexpr int kLeftoverTimeoutMs = 10000;
 const QPoint kDataPageButton(45, 170);
 const QPoint kDataPageBar(3, 165);
 const QPoint kPageField(788, 87);
-
-// When the program is ended, counted from the tap in a text field that
-// starts its keyboard.
-enum class Moment {
-    AfterTap,
-    KeyboardShown,
-    ServiceStarting,
-};
-
-}
-
-Q_DECLARE_METATYPE(Moment)
-
-namespace {
 
 // A stand-in for the keyboard, found first on the program's path: it leaves a
 // process of its own in a session apart, and asks the keyboard's bus for a
