@@ -44,9 +44,8 @@ inline QList<Process> living()
     return found;
 }
 
-// The living processes below root, at any depth; with a command name, only
-// those that run it.
-inline QList<qint64> descendants(qint64 root, const QString &command = QString())
+// The living processes below root, at any depth, that run command.
+inline QList<qint64> descendants(qint64 root, const QString &command)
 {
     const QList<Process> all = living();
     QList<qint64> below{root};
@@ -56,20 +55,11 @@ inline QList<qint64> descendants(qint64 root, const QString &command = QString()
             if (process.parent != below.at(i))
                 continue;
             below << process.pid;
-            if (command.isEmpty() || process.command == command)
+            if (process.command == command)
                 found << process.pid;
         }
     }
     return found;
-}
-
-inline bool ended(qint64 pid)
-{
-    for (const Process &process : living()) {
-        if (process.pid == pid)
-            return false;
-    }
-    return true;
 }
 
 // A mark a test puts in the environment of a program it starts: every process
