@@ -39,24 +39,11 @@ TouchKeyboard::TouchKeyboard(QObject *parent)
     , showRequest(new ChildProcess(this))
     , startPending(false)
 {
-    keyboard->setProcessChannelMode(QProcess::ForwardedChannels);
-    connect(keyboard, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            qDebug() << "屏幕键盘无法启动:" << keyboardProgram;
-    });
-
-    bus->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    connect(bus, &QProcess::readyReadStandardOutput, this, &TouchKeyboard::readBusAddress);
+    bus->setReadsOutput(true);
+    connect(bus, &ChildProcess::lineRead, this, &TouchKeyboard::readBusAddress);
     // Without its own bus the keyboard still gets its chance: in a desktop
     // session it finds the session's bus.
-    connect(bus, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        qDebug() << "屏幕键盘无法启动:" << BusProgram;
-        if (startPending)
-            startKeyboard();
-    });
-    connect(bus, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
+    connect(bus, &ChildProcess::finished, this, [this] {
         if (startPending && busAddress.isEmpty())
             startKeyboard();
         busAddress.clear();
@@ -76,7 +63,7 @@ TouchKeyboard::~TouchKeyboard()
 void TouchKeyboard::open(const QRect &screen)
 {
     screenArea = screen;
-    if (keyboard->state() != QProcess::NotRunning) {
+    if (keyboard->isRunning()) {
         showAgain();
         return;
     }
@@ -89,7 +76,7 @@ void TouchKeyboard::open(const QRect &screen)
         return;
     }
     startPending = true;
-    if (bus->state() == QProcess::NotRunning)
+    if (!bus->isRunning())
         startBus();
 }
 
@@ -105,14 +92,17 @@ void TouchKeyboard::startBus()
     // rather than one more in the system's temporary folder.
     if (settingsFolder.isValid())
         arguments << "--address=unix:dir=" + settingsFolder.path();
-    bus->start(path, arguments);
+    if (!bus->start(path, arguments)) {
+        qDebug() << "屏幕键盘无法启动:" << BusProgram;
+        startKeyboard();
+    }
 }
 
-void TouchKeyboard::readBusAddress()
+void TouchKeyboard::readBusAddress(const QByteArray &line)
 {
-    if (!busAddress.isEmpty() || !bus->canReadLine())
+    if (!busAddress.isEmpty())
         return;
-    busAddress = QString::fromUtf8(bus->readLine()).trimmed();
+    busAddress = QString::fromUtf8(line).trimmed();
     if (startPending)
         startKeyboard();
 }
@@ -132,7 +122,7 @@ void TouchKeyboard::startKeyboard()
         environment.insert("GSETTINGS_BACKEND", "keyfile");
         environment.insert("XDG_CONFIG_HOME", settingsFolder.path());
     }
-    keyboard->setProcessEnvironment(environment);
+    keyboard->setEnvironment(environment);
     // The full width of the screen and its lower third, so that keys are big
     // enough for a finger and the upper part, where the fields are, stays free.
     QStringList arguments;
@@ -141,7 +131,8 @@ void TouchKeyboard::startKeyboard()
         arguments << "-s" << QString("%1x%2").arg(screenArea.width()).arg(height) << "-x"
                   << QString::number(screenArea.x()) << "-y" << QString::number(screenArea.bottom() + 1 - height);
     }
-    keyboard->start(path, arguments);
+    if (!keyboard->start(path, arguments))
+        qDebug() << "屏幕键盘无法启动:" << keyboardProgram;
 }
 
 // The keyboard's settings live in a file of its own, fresh on every start:
@@ -169,12 +160,12 @@ void TouchKeyboard::showAgain()
         return;
     // Showing a keyboard that is already shown does nothing, so a tap while
     // the last request is still under way need not ask again.
-    if (showRequest->state() != QProcess::NotRunning)
+    if (showRequest->isRunning())
         return;
     const QString path = installedProgram(BusMessageProgram);
     if (path.isEmpty())
         return;
-    showRequest->setProcessEnvironment(busEnvironment());
+    showRequest->setEnvironment(busEnvironment());
     showRequest->start(path, {"--session", "--type=method_call", "--dest=org.onboard.Onboard",
                               "/org/onboard/Onboard/Keyboard", "org.onboard.Onboard.Keyboard.Show"});
 }
@@ -200,5 +191,5 @@ QString TouchKeyboard::program() const
 
 bool TouchKeyboard::isRunning() const
 {
-    return startPending || keyboard->state() != QProcess::NotRunning;
+    return startPending || keyboard->isRunning();
 }

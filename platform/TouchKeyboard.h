@@ -36,7 +36,7 @@ private:
     explicit TouchKeyboard(QObject *parent);
 
     void startBus();
-    void readBusAddress();
+    void readBusAddress(const QByteArray &line);
     void startKeyboard();
     bool writeSettings();
     void showAgain();

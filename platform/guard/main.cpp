@@ -1,4 +1,4 @@
-// orlimo-guard PROGRAM [ARGUMENTS...]
+// orlimo-guard PARENT PROGRAM [ARGUMENTS...]
 //
 // Runs one program and ends, with it, everything that program started, however
 // deep and however detached: the program's own children, the services a
@@ -8,9 +8,10 @@
 // away before it ends them all.
 //
 // It ends them when the program ends, and when it is asked to end itself
-// (SIGTERM, SIGINT, SIGHUP); the program that starts the guard has the system
-// send it SIGTERM when that program dies, killed or not. Its own exit mirrors
-// the program's: the same exit code, or the same signal.
+// (SIGTERM, SIGINT, SIGHUP). PARENT is the process id of the program that
+// starts the guard: the guard has the system send it SIGTERM when that
+// program dies, killed or not, and starts nothing if it has already died.
+// Its own exit mirrors the program's: the same exit code, or the same signal.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -94,8 +95,10 @@ int endBy(int number)
 
 int main(int argc, char **argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: orlimo-guard PROGRAM [ARGUMENTS...]\n");
+    char *end = nullptr;
+    const long parent = argc < 3 ? 0 : std::strtol(argv[1], &end, 10);
+    if (parent <= 0 || *end != '\0') {
+        std::fprintf(stderr, "usage: orlimo-guard PARENT PROGRAM [ARGUMENTS...]\n");
         return 2;
     }
 
@@ -108,6 +111,10 @@ int main(int argc, char **argv)
         sigaddset(&waited, ending);
     sigset_t previous;
     sigprocmask(SIG_BLOCK, &waited, &previous);
+    // A parent that dies from here on sends the signal; one that died before
+    // has left the guard to another parent.
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent)
+        return 127;
     if (prctl(PR_SET_CHILD_SUBREAPER, 1) != 0) {
         std::perror("orlimo-guard: subreaper");
         return 127;
@@ -125,8 +132,8 @@ int main(int argc, char **argv)
         if (getppid() != guard)
             _exit(127);
         sigprocmask(SIG_SETMASK, &previous, nullptr);
-        execvp(argv[1], argv + 1);
-        std::fprintf(stderr, "orlimo-guard: cannot run %s: %s\n", argv[1], std::strerror(errno));
+        execvp(argv[2], argv + 2);
+        std::fprintf(stderr, "orlimo-guard: cannot run %s: %s\n", argv[2], std::strerror(errno));
         _exit(127);
     }
 

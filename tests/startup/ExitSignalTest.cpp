@@ -1,3 +1,4 @@
+#include "ProcessEnd.h"
 #include "ProgramCopy.h"
 
 #include <QDir>
@@ -95,7 +96,7 @@ void ExitSignalTest::signalEndsAsTheExitButton()
     QCOMPARE(running.state(), QProcess::Running);
 
     QCOMPARE(::kill(static_cast<pid_t>(running.processId()), signalNumber), 0);
-    QVERIFY(running.waitForFinished(kTimeoutMs));
+    QVERIFY(processEnded(running, kTimeoutMs));
     QCOMPARE(running.exitStatus(), QProcess::NormalExit);
     QCOMPARE(running.exitCode(), kExitButtonStatus);
 

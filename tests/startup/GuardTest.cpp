@@ -1,3 +1,4 @@
+#include "ProcessEnd.h"
 #include "ProgramCopy.h"
 
 #include <QDir>
@@ -72,12 +73,12 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
 
     // Killed: nothing of it runs any more, its segment is left behind.
     running->kill();
-    QVERIFY(running->waitForFinished());
+    QVERIFY(processEnded(*running));
     const QString afterKill = copy.root.filePath("after-kill");
     std::unique_ptr<QProcess> again = launch(afterKill);
     waitUntilRunning(*again, afterKill);
     again->kill();
-    QVERIFY(again->waitForFinished());
+    QVERIFY(processEnded(*again));
 
     // An instance that ended normally leaves its segment behind as well.
     QProcess holder;
@@ -89,7 +90,7 @@ void GuardTest::secondStartIsRefusedAndLeftoversAreCleared()
     std::unique_ptr<QProcess> last = launch(afterNormalEnd);
     waitUntilRunning(*last, afterNormalEnd);
     last->kill();
-    QVERIFY(last->waitForFinished());
+    QVERIFY(processEnded(*last));
 }
 
 QTEST_GUILESS_MAIN(GuardTest)

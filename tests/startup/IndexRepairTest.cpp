@@ -1,4 +1,5 @@
 #include "FileModel.h"
+#include "ProcessEnd.h"
 #include "ProgramCopy.h"
 #include "SqliteService.h"
 
@@ -132,7 +133,7 @@ void IndexRepairTest::startListsExactlyTheWholeFiles()
     // taken only once the event loop runs, after the index has been mended.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(folder.filePath("file/FileInfo")).isDir(), kTimeoutMs);
     QCOMPARE(::kill(static_cast<pid_t>(running.processId()), SIGTERM), 0);
-    QVERIFY(running.waitForFinished(kTimeoutMs));
+    QVERIFY(processEnded(running, kTimeoutMs));
     QCOMPARE(running.exitStatus(), QProcess::NormalExit);
     QCOMPARE(running.exitCode(), 0);
 

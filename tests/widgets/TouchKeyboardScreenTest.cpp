@@ -2,6 +2,7 @@
 // touch panel's situation), driven from outside by xdotool as a finger would.
 #include "LineEdit.h"
 #include "OnboardScreen.h"
+#include "ProcessEnd.h"
 #include "ProcessTree.h"
 #include "TouchKeyboard.h"
 #include "UiUtilities.h"
@@ -151,7 +152,7 @@ void TouchKeyboardScreenTest::keyboardEndsWithItsProgram()
         program.write("\n");
     else
         ::kill(program.processId(), ending);
-    QVERIFY(program.waitForFinished(StartTimeout));
+    QVERIFY(processEnded(program, StartTimeout));
     const QStringList left = mark.leftAfter(LeftoverTimeout);
     QVERIFY2(left.isEmpty(), qPrintable("outlived their program: " + left.join(", ")));
 }

@@ -1,4 +1,5 @@
 #include "OnboardScreen.h"
+#include "ProcessEnd.h"
 #include "ProcessTree.h"
 #include "ProgramCopy.h"
 #include "SimulatorProcess.h"
@@ -185,7 +186,7 @@ void KeyboardEndsTest::nothingStartedForTheKeyboardOutlivesTheProgram()
         QTRY_VERIFY2_WITH_TIMEOUT(serviceStarting, "the keyboard's bus starts no service", kStartTimeoutMs);
         break;
     }
-    QVERIFY(program.waitForFinished(kStartTimeoutMs));
+    QVERIFY(processEnded(program, kStartTimeoutMs));
     const QStringList left = mark.leftAfter(kLeftoverTimeoutMs);
     QVERIFY2(left.isEmpty(), qPrintable("outlived the program: " + left.join(", ")));
 }
