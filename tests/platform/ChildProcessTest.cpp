@@ -111,10 +111,8 @@ void ChildProcessTest::runsTheProgramAndReadsItsLines()
 void ChildProcessTest::stopEndsEverythingBelowTheProcess()
 {
     const ProcessTree::Mark mark;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    mark.addTo(environment);
     ChildProcess child(nullptr);
-    child.setEnvironment(environment);
+    child.setEnvironment(mark.environment());
     child.setReadsOutput(true);
     QSignalSpy read(&child, &ChildProcess::lineRead);
     QSignalSpy finished(&child, &ChildProcess::finished);
@@ -176,10 +174,8 @@ void ChildProcessTest::programKilledAroundAStartLeavesNothing()
     const int latestKillUs = 20000;
     for (int round = 0; round < rounds; ++round) {
         const ProcessTree::Mark mark;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        mark.addTo(environment);
         QProcess program;
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(mark.environment());
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QCoreApplication::applicationFilePath(), {StartChildren});
         QVERIFY(program.waitForReadyRead(EndTimeout));

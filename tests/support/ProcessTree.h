@@ -73,6 +73,14 @@ struct Mark {
         environment.insert(Name, value);
     }
 
+    // The test's own environment with the mark.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment marked = QProcessEnvironment::systemEnvironment();
+        addTo(marked);
+        return marked;
+    }
+
     // The living processes that carry the mark, each as "pid command".
     QStringList carriers() const
     {

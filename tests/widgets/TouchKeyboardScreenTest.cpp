@@ -131,10 +131,8 @@ void TouchKeyboardScreenTest::keyboardEndsWithItsProgram()
 {
     QFETCH(int, ending);
     const ProcessTree::Mark mark;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    mark.addTo(environment);
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(mark.environment());
     // The program's output comes through the test, so that a process left
     // behind holds the test's pipe rather than the test's own output.
     program.setProcessChannelMode(QProcess::MergedChannels);
