@@ -103,6 +103,7 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments)
     int outputPipe[2] = {-1, -1};
     if (readsOutput && pipe2(outputPipe, O_CLOEXEC) != 0)
         return false;
+    outputDescriptor = outputPipe[0];
 
     // Nothing of the program's but the standard output and error reaches the
     // guard, whatever was opened without close-on-exec; and none of the
@@ -130,8 +131,7 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments)
     if (readsOutput)
         close(outputPipe[1]);
     if (failure != 0) {
-        if (readsOutput)
-            close(outputPipe[0]);
+        release();
         return false;
     }
 
@@ -142,15 +142,13 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments)
         // once on SIGTERM, before or after it started the program.
         kill(pid, SIGTERM);
         waitForEnd(pid);
-        if (readsOutput)
-            close(outputPipe[0]);
+        release();
         return false;
     }
     processId = pid;
     endNotifier = new QSocketNotifier(endDescriptor, QSocketNotifier::Read, this);
     connect(endNotifier, &QSocketNotifier::activated, this, &ChildProcess::collectEnd);
-    if (readsOutput) {
-        outputDescriptor = outputPipe[0];
+    if (outputDescriptor >= 0) {
         fcntl(outputDescriptor, F_SETFL, fcntl(outputDescriptor, F_GETFL) | O_NONBLOCK);
         outputNotifier = new QSocketNotifier(outputDescriptor, QSocketNotifier::Read, this);
         connect(outputNotifier, &QSocketNotifier::activated, this, &ChildProcess::readOutput);
@@ -171,9 +169,7 @@ void ChildProcess::stop()
     if (ready == 0)
         kill(pid, SIGKILL);
     waitForEnd(pid);
-    readOutput();
-    release();
-    emit finished();
+    finish();
 }
 
 bool ChildProcess::isRunning() const
@@ -219,6 +215,11 @@ void ChildProcess::collectEnd()
     const pid_t ended = waitpid(static_cast<pid_t>(processId), nullptr, WNOHANG);
     if (ended == 0 || (ended < 0 && errno == EINTR))
         return;
+    finish();
+}
+
+void ChildProcess::finish()
+{
     // The guard ended everything below it first, so whatever the process
     // wrote is in the pipe by now.
     readOutput();
@@ -230,7 +231,8 @@ void ChildProcess::release()
 {
     delete endNotifier;
     endNotifier = nullptr;
-    close(endDescriptor);
+    if (endDescriptor >= 0)
+        close(endDescriptor);
     endDescriptor = -1;
     delete outputNotifier;
     outputNotifier = nullptr;

@@ -58,6 +58,7 @@ signals:
 private:
     void readOutput();
     void collectEnd();
+    void finish();
     void release();
 
     QProcessEnvironment environment;
